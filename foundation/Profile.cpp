@@ -11,9 +11,10 @@
 namespace {
 
 constexpr const char* kStringsSection = "STRINGS";
-// Defined strings may name others; an expansion that takes this many
-// substitutions is a string that names itself and would never end.
+// Defined strings may name others. An expansion that takes this many
+// substitutions in all, or nests this deep at one place, never ends.
 constexpr size_t kMaxSubstitutions = 4096;
+constexpr size_t kMaxNesting = 256;
 
 bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
 
@@ -461,13 +462,17 @@ DWORD CProfile::GetStringValue(const char* key, char* buffer, DWORD size) {
 
 // Expands every defined string in the text, the values' own tokens in turn.
 // Returns the result of the last lookup (0, or 13 when it found nothing), or
-// 14 when the expansion does not end: it grows past the expansion size, or
-// it takes more substitutions than any real text needs (a string that names
-// itself, directly or through others). The text is then left as it was.
+// 14 when the expansion does not end: a string that names itself, directly
+// or through others, either grows the text past the expansion size or brings
+// the text back to what it was at the same place. The text is then left as
+// it was.
 DWORD CProfile::Expand(std::string& text, bool convertEscapes) {
     std::string work = text;
     DWORD result = ERROR_SUCCESS;
     size_t substitutions = 0;
+    // The texts seen while expanding at one place; one seen again is a loop.
+    size_t chainAt = std::string::npos;
+    std::vector<std::string> chain;
     std::string value;
     size_t a = work.find('%');
     while (a != std::string::npos) {
@@ -482,9 +487,15 @@ DWORD CProfile::Expand(std::string& text, bool convertEscapes) {
             continue;
         }
         result = ERROR_SUCCESS;
-        if (++substitutions > kMaxSubstitutions) {
+        if (a != chainAt) {
+            chainAt = a;
+            chain.clear();
+        }
+        if (++substitutions > kMaxSubstitutions || chain.size() >= kMaxNesting ||
+            std::find(chain.begin(), chain.end(), work) != chain.end()) {
             return ERROR_OUTOFMEMORY;
         }
+        chain.push_back(work);
         ReplaceAll(work, token, value);
         if (work.size() >= kExpansionSize) {
             return ERROR_OUTOFMEMORY;

@@ -29,9 +29,13 @@ void SplitLine(const char* text, std::string& key, std::string& value) {
     value = TrimBlanks(std::string(equals + 1));
 }
 
+// Copies the text into a record's field and clears what an older, longer
+// text left behind it; the rest of a cleared record is already zero.
 void CopyText(char* field, size_t fieldSize, const std::string& text) {
-    std::memset(field, 0, fieldSize);
-    std::memcpy(field, text.data(), std::min(text.size(), fieldSize - 1));
+    const size_t length = std::min(text.size(), fieldSize - 1);
+    const size_t old = strnlen(field, fieldSize);
+    std::memcpy(field, text.data(), length);
+    std::memset(field + length, 0, std::max(old, length + 1) - length);
 }
 
 }  // namespace
