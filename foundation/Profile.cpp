@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kStringsSection = "STRINGS";
 // Defined strings may name others. An expansion that takes this many
 // substitutions in all, or nests this deep at one place, never ends.
-constexpr size_t kMaxSubstitutions = 4096;
+constexpr size_t kMaxSubstitutions = 1024;
 constexpr size_t kMaxNesting = 256;
 
 bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
@@ -462,10 +462,10 @@ DWORD CProfile::GetStringValue(const char* key, char* buffer, DWORD size) {
 
 // Expands every defined string in the text, the values' own tokens in turn.
 // Returns the result of the last lookup (0, or 13 when it found nothing), or
-// 14 when the expansion does not end: a string that names itself, directly
-// or through others, either grows the text past the expansion size or brings
-// the text back to what it was at the same place. The text is then left as
-// it was.
+// 14 when the expansion does not end: a string whose value holds its own
+// token, or one that names itself through others and so either grows the
+// text past the expansion size or brings the text back to what it was at the
+// same place. The text is then left as it was.
 DWORD CProfile::Expand(std::string& text, bool convertEscapes) {
     std::string work = text;
     DWORD result = ERROR_SUCCESS;
@@ -491,7 +491,8 @@ DWORD CProfile::Expand(std::string& text, bool convertEscapes) {
             chainAt = a;
             chain.clear();
         }
-        if (++substitutions > kMaxSubstitutions || chain.size() >= kMaxNesting ||
+        if (value.find(token) != std::string::npos || ++substitutions > kMaxSubstitutions ||
+            chain.size() >= kMaxNesting ||
             std::find(chain.begin(), chain.end(), work) != chain.end()) {
             return ERROR_OUTOFMEMORY;
         }
@@ -507,6 +508,10 @@ DWORD CProfile::Expand(std::string& text, bool convertEscapes) {
     }
     text.swap(work);
     return result;
+}
+
+DWORD CProfile::ExpandDefinedStrings(std::string& text, BOOL convertEscapes) {
+    return Expand(text, convertEscapes != FALSE);
 }
 
 DWORD CProfile::ConvertDefinedString(char* buffer, DWORD size, BOOL convertEscapes) {

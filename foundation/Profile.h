@@ -53,6 +53,10 @@ public:
     DWORD SetValue(const char* section, const char* key, const COLORREF* color);
     DWORD SetValue(const char* section, const char* key, const RECT& rect);
 
+    // Expands the defined strings of a text as GetString does with its value;
+    // returns that expansion's result (0, 13 or 14; on 14 the text is kept).
+    DWORD ExpandDefinedStrings(std::string& text, BOOL convertEscapes);
+
     // Decimal as atoi does, or hexadecimal when the text holds "0x".
     static DWORD StringToDword(const char* text);
 

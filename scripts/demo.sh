@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup-machine.sh || exit 1
 bash scripts/build.sh win || exit 1
 
-rm -rf build/media
+rm -rf build/media build/logs
 mkdir -p build/media
 cp -r package/. build/media/
 cp build/win/app/setup.exe build/media/
@@ -20,4 +20,14 @@ wine_env_start
 (cd build/media && wine setup.exe "$@")
 status=$?
 echo "setup.exe exited with code $status"
+
+# The run's log lies in the Wine user's temporary directory, which goes
+# with the prefix: keep a copy beside the media and show it.
+mkdir -p build/logs
+find "$WINEPREFIX/drive_c/users" -name 'setup.exe*.log' -exec cp {} build/logs/ \; 2>/dev/null
+for log in build/logs/*.log; do
+    [ -e "$log" ] || continue
+    echo "== $log"
+    cat "$log"
+done
 exit "$status"

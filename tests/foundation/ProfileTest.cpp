@@ -206,11 +206,14 @@ TEST_F(ProfileTest, SelfReferencingStringsEndAndLeaveTheTextAlone) {
                                          "%PING% = %PONG%\r\n"
                                          "%PONG% = %PING%\r\n"
                                          "%BIG% = %BIG%%BIG%\r\n"
+                                         "%ONE% = x%TWO%\r\n"
+                                         "%TWO% = y%ONE%\r\n"
                                          "%OK% = fine\r\n"
                                          "[S]\r\nV = a %PING% b\r\n");
     ExpandingProfile p;
     ASSERT_EQ(p.Create(path.c_str(), nullptr), ERROR_SUCCESS);
-    for (const char* text : {"%SELF%", "[%GROW%]", "a %PING% b", "%BIG%", "%OK% then %SELF%"}) {
+    for (const char* text :
+         {"%SELF%", "[%GROW%]", "a %PING% b", "%BIG%", "%OK% then %SELF%", "%ONE%"}) {
         char buffer[CProfile::kExpansionSize];
         std::strcpy(buffer, text);
         EXPECT_EQ(p.ConvertDefinedString(buffer, sizeof(buffer), FALSE), ERROR_OUTOFMEMORY)
