@@ -1,20 +1,11 @@
-// Entry point of setup.exe: the installer environment and the run's log,
-// then the start-up sequence on the package beside the program. The exit
-// code tells a deploying script whether start-up succeeded.
+// Entry point of setup.exe: the application object runs the whole setup on
+// the package beside the program; the exit code tells a deploying script
+// how it ended.
 #include <windows.h>
 
-#include "environment/InstallEnv.h"
-#include "foundation/Log.h"
+#include "SetupApp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    CInstallEnv env;
-    SetInstallEnv(&env);
-    CLog log(env.GetProgramInfo().programName);
-    SetLog(&log);
-
-    const bool started = env.Init();
-
-    SetLog(nullptr);
-    SetInstallEnv(nullptr);
-    return started ? 0 : 1;
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    CSetupApp app;
+    return app.Run(commandLine != nullptr ? commandLine : "");
 }

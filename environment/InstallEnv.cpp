@@ -52,6 +52,7 @@ void SetInstallEnv(CInstallEnv* env) { g_env = env; }
 
 CInstallEnv::CInstallEnv() {
     GatherSystemDirs();
+    m_language.systemId = GetSystemDefaultLangID();
     const setup::LogSink log = setup::RunLogSink();
     for (CConfigFile* file : {&m_files.Data(), &m_files.Configure(), &m_files.Command(),
                               &m_files.Strings()}) {
@@ -93,6 +94,7 @@ void CInstallEnv::GatherSystemDirs() {
     m_dirs.programFiles = ReadRegistryText(
         HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir");
     m_dirs.is64Bit = setup::Is64Bit();
+    setup::GetOSCode(m_osCode);
 }
 
 bool CInstallEnv::Init(const std::string& programPath) {
@@ -133,9 +135,10 @@ bool CInstallEnv::Init(const std::string& programPath) {
         return false;
     }
     FormatRegistryKeys();
-    // The language stays as constructed (English) until the language
-    // selection settles it from the package's tables and the stored choice.
+    // The stored choice, else the system language; loads its string file.
+    ChangeLanguage(0, false);
     FillInstallRecord();
+    m_extLibraries.Load(*this, kFileInfoSection);
     WriteEnvironmentLog();
     return true;
 }
@@ -196,12 +199,9 @@ bool CInstallEnv::LoadConfigFiles() {
     const size_t slash = m_files.stringFile.find_last_of('\\');
     m_files.stringFileName =
         slash == std::string::npos ? m_files.stringFile : m_files.stringFile.substr(slash + 1);
+    // The other files get their message texts once the language is settled.
     if (!LoadConfig(m_files.Strings(), m_files.stringFile, m_files.stringFile, true)) {
         return false;
-    }
-    // The string file gives every other file its message texts.
-    for (CConfigFile* file : {&m_files.Data(), &m_files.Configure(), &m_files.Command()}) {
-        file->ReloadMessages(m_files.stringFile);
     }
 
     m_files.settingFile = ResolvePath(FileInfo("SETTING_FILE", ".\\Config.ini"), true);

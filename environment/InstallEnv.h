@@ -7,25 +7,18 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ConfigContext.h"
 #include "ConfigFiles.h"
+#include "DevicePortSource.h"
+#include "ExtDevicePortSource.h"
+#include "ExtLibraries.h"
+#include "Language.h"
 #include "OSVersion.h"
 #include "Options.h"
-
-// The language the texts are shown in; the language selection fills it.
-struct LANGUAGE_INFO {
-    WORD currentId = 9;
-    WORD systemId = 9;
-    WORD requestedId = 9;
-    std::string currentAbbr = "EN";
-    std::string systemAbbr = "EN";
-    std::string requestedAbbr = "EN";
-    std::string currentDir;
-    std::string requestedDir;
-};
 
 struct SYSTEM_DIRS {
     std::string windows;
@@ -70,19 +63,6 @@ struct INSTALL_RECORD {
     std::string deviceVidPid;
 };
 
-namespace setup {
-
-// Asks the package's utility library for the port of a connected device;
-// false when there is no library or no device.
-class CDevicePortSource {
-public:
-    virtual ~CDevicePortSource() = default;
-    virtual bool GetDevicePort(const std::string& mfg, const std::string& mdl,
-                               const std::string& vidpid, std::string& port) = 0;
-};
-
-}  // namespace setup
-
 class CInstallEnv : public setup::CConfigContext {
 public:
     static constexpr const char* kFileInfoSection = "INSTALLER_FILE_INFO";
@@ -115,6 +95,34 @@ public:
     bool FindDevicePort(bool parallelOnly);
     void SetDevicePortSource(setup::CDevicePortSource* source) { m_devicePorts = source; }
 
+    // Switches the language: 0 asks for the one stored as "LangCode" under
+    // the Installed key (else the system language). Records the choice under
+    // the Installing key, loads the language's string and configure files,
+    // re-reads the options and tells the reload handler; with apply set, the
+    // interface rebuilder rebuilds the interface, unless the request was the
+    // language already in effect (nothing happens then). Always true.
+    bool ChangeLanguage(WORD requested, bool apply);
+    // The language record for a request (see setup::SetLanguage), logged;
+    // false when nothing changed.
+    bool SetLanguage(CConfigFile& data, WORD requested, bool force);
+    // The language's text in LANGUAGE_ABBR or LANGUAGE_DIR, else built in.
+    void LookupLanguageText(WORD id, const char* section, std::string& text);
+    // Loads the string file for the abbreviation (the English one when it
+    // is missing; the one loaded before when that is missing too) into
+    // every configuration file, and the language's configure file when it
+    // exists (else the previous one stays).
+    void SetLanguageFiles(const std::string& abbreviation);
+    // Called after every language change once the new texts are loaded (the
+    // network printer list reloads its fixed messages there). May be empty.
+    void SetLanguageReloadHandler(std::function<void()> handler) {
+        m_languageReload = std::move(handler);
+    }
+    // Rebuilds the user interface in the new language when a change asks for
+    // it (the wizard registers it); without one nothing is rebuilt.
+    void SetInterfaceRebuilder(std::function<void()> rebuild) {
+        m_rebuildInterface = std::move(rebuild);
+    }
+
     const std::string& GetVersion() const { return m_version; }
     const std::string& GetInstallerExe() const { return m_installerExe; }
     const std::string& GetSourceDir() const { return m_srcDir; }
@@ -126,6 +134,7 @@ public:
     const REGISTRY_KEYS& GetRegistryKeys() const { return m_keys; }
     INSTALL_RECORD& GetInstallRecord() { return m_record; }
     const setup::OSCode& GetOSCode() const { return m_osCode; }
+    CExtLibraries& GetExtLibraries() { return m_extLibraries; }
 
 private:
     void GatherSystemDirs();
@@ -150,7 +159,11 @@ private:
     REGISTRY_KEYS m_keys;
     INSTALL_RECORD m_record;
     setup::OSCode m_osCode;
-    setup::CDevicePortSource* m_devicePorts = nullptr;
+    CExtLibraries m_extLibraries;
+    CExtDevicePortSource m_extDevicePorts{m_extLibraries};
+    setup::CDevicePortSource* m_devicePorts = &m_extDevicePorts;
+    std::function<void()> m_languageReload;
+    std::function<void()> m_rebuildInterface;
 };
 
 // The run's environment, set by its owner (the application object).

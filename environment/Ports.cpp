@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <winspool.h>
 
-#include <vector>
+#include "SpoolerList.h"
 
 namespace setup {
 
@@ -11,19 +11,19 @@ bool PortExists(const std::string& name) {
     if (name.empty()) {
         return false;
     }
-    DWORD needed = 0;
+    std::vector<BYTE> buffer;
     DWORD count = 0;
-    EnumPortsA(nullptr, 1, nullptr, 0, &needed, &count);
-    if (needed == 0) {
+    const bool read = ReadSpoolerList(
+        [](BYTE* data, DWORD size, DWORD* needed, DWORD* returned) {
+            return EnumPortsA(nullptr, 2, data, size, needed, returned);
+        },
+        buffer, count);
+    if (!read || buffer.empty()) {
         return false;
     }
-    std::vector<BYTE> buffer(needed);
-    if (!EnumPortsA(nullptr, 1, buffer.data(), needed, &needed, &count)) {
-        return false;
-    }
-    const auto* ports = reinterpret_cast<const PORT_INFO_1A*>(buffer.data());
+    const auto* ports = reinterpret_cast<const PORT_INFO_2A*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) {
-        if (ports[i].pName != nullptr && lstrcmpiA(ports[i].pName, name.c_str()) == 0) {
+        if (ports[i].pPortName != nullptr && lstrcmpiA(ports[i].pPortName, name.c_str()) == 0) {
             return true;
         }
     }

@@ -1,34 +1,8 @@
 #include "TextTokens.h"
 
+#include "foundation/TextReplace.h"
+
 namespace setup {
-namespace {
-
-// Replaces every occurrence, stopping once the text passes the limit.
-void ReplaceAllCut(std::string& text, const std::string& token, const std::string& value,
-                   size_t limit) {
-    if (token.empty()) {
-        return;
-    }
-    std::string result;
-    size_t from = 0;
-    for (size_t at = text.find(token); at != std::string::npos; at = text.find(token, from)) {
-        result.append(text, from, at - from);
-        result.append(value);
-        from = at + token.size();
-        if (result.size() > limit) {
-            break;
-        }
-    }
-    if (result.size() <= limit) {
-        result.append(text, from, std::string::npos);
-    }
-    if (result.size() > limit) {
-        result.resize(limit);
-    }
-    text.swap(result);
-}
-
-}  // namespace
 
 void ExpandMessageTokens(std::string& text,
                          const std::function<bool(const std::string& key, std::string& value)>& lookup,
@@ -46,7 +20,7 @@ void ExpandMessageTokens(std::string& text,
         }
         const std::string key = text.substr(open + 1, close - open - 1);
         if (!key.empty() && lookup(key, value)) {
-            ReplaceAllCut(text, "@" + key + "@", value, limit);
+            ReplaceAll(text, "@" + key + "@", value, limit);
         }
         from = close + 1;
     }
@@ -59,7 +33,7 @@ void ReplaceVariables(std::string& text,
                       const std::vector<std::pair<std::string, std::string>>& table,
                       size_t limit) {
     for (const auto& variable : table) {
-        ReplaceAllCut(text, variable.first, variable.second, limit);
+        ReplaceAll(text, variable.first, variable.second, limit);
     }
     if (text.size() > limit) {
         text.resize(limit);

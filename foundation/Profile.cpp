@@ -7,6 +7,7 @@
 
 #include "FileText.h"
 #include "NameCompare.h"
+#include "TextReplace.h"
 
 namespace {
 
@@ -15,22 +16,14 @@ constexpr const char* kStringsSection = "STRINGS";
 // substitutions in all, or nests this deep at one place, never ends.
 constexpr size_t kMaxSubstitutions = 1024;
 constexpr size_t kMaxNesting = 256;
+// Strings that name each other through others can grow the text slowly for
+// a long time; an expansion that has copied this many characters in all is
+// taken as one that does not end.
+constexpr size_t kMaxExpansionWork = size_t{1} << 20;
 
 bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-
-void ReplaceAll(std::string& text, const std::string& token, const std::string& value) {
-    std::string result;
-    size_t from = 0;
-    for (size_t at = text.find(token); at != std::string::npos; at = text.find(token, from)) {
-        result.append(text, from, at - from);
-        result.append(value);
-        from = at + token.size();
-    }
-    result.append(text, from, std::string::npos);
-    text.swap(result);
-}
 
 void ConvertEscapes(std::string& text) {
     std::string result;
@@ -463,13 +456,14 @@ DWORD CProfile::GetStringValue(const char* key, char* buffer, DWORD size) {
 // Expands every defined string in the text, the values' own tokens in turn.
 // Returns the result of the last lookup (0, or 13 when it found nothing), or
 // 14 when the expansion does not end: a string whose value holds its own
-// token, or one that names itself through others and so either grows the
-// text past the expansion size or brings the text back to what it was at the
-// same place. The text is then left as it was.
+// token, or one that names itself through others and so grows the text past
+// the expansion size, keeps copying it past the work limit, or brings it back
+// to what it was at the same place. The text is then left as it was.
 DWORD CProfile::Expand(std::string& text, bool convertEscapes) {
     std::string work = text;
     DWORD result = ERROR_SUCCESS;
     size_t substitutions = 0;
+    size_t copied = 0;
     // The texts seen while expanding at one place; one seen again is a loop.
     size_t chainAt = std::string::npos;
     std::vector<std::string> chain;
@@ -497,8 +491,9 @@ DWORD CProfile::Expand(std::string& text, bool convertEscapes) {
             return ERROR_OUTOFMEMORY;
         }
         chain.push_back(work);
-        ReplaceAll(work, token, value);
-        if (work.size() >= kExpansionSize) {
+        setup::ReplaceAll(work, token, value);
+        copied += work.size();
+        if (work.size() >= kExpansionSize || copied > kMaxExpansionWork) {
             return ERROR_OUTOFMEMORY;
         }
         a = work.find('%', a);

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 typedef uint32_t DWORD;
+typedef uint16_t WORD;
 typedef int32_t LONG;
 typedef int BOOL;
 typedef DWORD COLORREF;

@@ -17,17 +17,16 @@ public:
     using CProfile::ConvertDefinedString;
 };
 
-// Buffer sizes around the edges: none, tiny, small, a line, the largest value.
-constexpr DWORD kSizes[] = {1, 7, 64, 4096, CProfile::kExpansionSize};
+// Buffer sizes around the edges: tiny, a line, the largest value.
+constexpr DWORD kSizes[] = {7, 4096, CProfile::kExpansionSize};
 constexpr DWORD kListSizes[] = {1, 7, 64, 4096};
 constexpr int kMaxSections = 32;
-constexpr int kMaxLines = 64;
+constexpr int kMaxLines = 32;
 
 void ReadLine(FuzzProfile& profile, const SECTION_LIST* section, const LINE_LIST* line) {
     std::vector<char> buffer(CProfile::kExpansionSize);
     for (DWORD size : kSizes) {
-        profile.GetString(section->name, line->key, buffer.data(), size, FALSE);
-        profile.GetString(section->name, line->key, buffer.data(), size, TRUE);
+        profile.GetString(section->name, line->key, buffer.data(), size, size % 2 == 0);
     }
     DWORD number = 0;
     SIZE size{};

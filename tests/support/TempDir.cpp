@@ -11,7 +11,7 @@ TempDir::TempDir() {
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     const auto base = std::filesystem::temp_directory_path();
     for (;;) {
-        m_path = base / ("setup-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+        m_path = base / ("setup_test_" + std::to_string(stamp) + "_" + std::to_string(counter++));
         if (std::filesystem::create_directory(m_path)) {
             break;
         }
