@@ -73,8 +73,8 @@ bool IsAdministrator() {
     DWORD privilegesSize = sizeof(privileges);
     DWORD granted = 0;
     BOOL allowed = FALSE;
-    if (!AccessCheck(&descriptor, token.get(), kAccessRead, &mapping, &privileges,
-                     &privilegesSize, &granted, &allowed)) {
+    if (!AccessCheck(&descriptor, token.get(), kAccessRead, &mapping, &privileges, &privilegesSize,
+                     &granted, &allowed)) {
         return false;
     }
     return allowed != FALSE;

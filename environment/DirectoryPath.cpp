@@ -5,7 +5,9 @@ namespace {
 
 constexpr const char* kSeparators = "\\/";
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 bool IsNetworkPath(const std::string& path) {
     return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);

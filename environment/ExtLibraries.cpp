@@ -6,7 +6,7 @@
 namespace {
 
 using setup::ExtLibrary;
-using setup::ExtLibrarySpec;
+using setup::ExtLibraryInfo;
 using setup::ExtLibraryUse;
 
 bool IsFullPath(const std::string& path) {
@@ -60,8 +60,8 @@ bool CExtLibraries::Load(CInstallEnv& env, const std::string& section) {
     }
     for (int index = 0; index < setup::kExtLibraryCount; ++index) {
         const auto library = static_cast<ExtLibrary>(index);
-        const ExtLibrarySpec& spec = setup::GetExtLibrarySpec(library);
-        const std::string path = env.ResolvePath(ConfiguredPath(env, variant, spec), true);
+        const ExtLibraryInfo& info = setup::GetExtLibraryInfo(library);
+        const std::string path = env.ResolvePath(ConfiguredPath(env, variant, info), true);
         switch (library) {
             case setup::kNetworkLibrary:
                 m_networkPath = path;
@@ -78,7 +78,7 @@ bool CExtLibraries::Load(CInstallEnv& env, const std::string& section) {
             default:
                 break;
         }
-        if (spec.use != ExtLibraryUse::kPathOnly) {
+        if (info.use != ExtLibraryUse::kPathOnly) {
             LoadLibraryAt(library, path);
         }
     }
@@ -89,25 +89,25 @@ bool CExtLibraries::Load(CInstallEnv& env, const std::string& section) {
 // The library's key from the variant section, then from the file information
 // section, then its default. An empty value counts as not given.
 std::string CExtLibraries::ConfiguredPath(CInstallEnv& env, const std::string& variant,
-                                          const ExtLibrarySpec& spec) const {
+                                          const ExtLibraryInfo& info) const {
     CConfigFile& data = env.GetConfigFiles().Data();
     std::string path;
-    if (data.GetString(variant.c_str(), spec.key, path, true) && !path.empty()) {
+    if (data.GetString(variant.c_str(), info.key, path, true) && !path.empty()) {
         return path;
     }
-    if (data.GetString(CInstallEnv::kFileInfoSection, spec.key, path, true) && !path.empty()) {
+    if (data.GetString(CInstallEnv::kFileInfoSection, info.key, path, true) && !path.empty()) {
         return path;
     }
-    if (spec.defaultKey != nullptr &&
-        data.GetString(CInstallEnv::kFileInfoSection, spec.defaultKey, path, true) &&
+    if (info.defaultKey != nullptr &&
+        data.GetString(CInstallEnv::kFileInfoSection, info.defaultKey, path, true) &&
         !path.empty()) {
         return path;
     }
-    return spec.defaultPath;
+    return info.defaultPath;
 }
 
 void CExtLibraries::LoadLibraryAt(ExtLibrary library, const std::string& path) {
-    const ExtLibrarySpec& spec = setup::GetExtLibrarySpec(library);
+    const ExtLibraryInfo& info = setup::GetExtLibraryInfo(library);
     // An empty path is a file that does not exist; the resolution has said
     // which.
     DWORD error = ERROR_FILE_NOT_FOUND;
@@ -117,23 +117,23 @@ void CExtLibraries::LoadLibraryAt(ExtLibrary library, const std::string& path) {
     if (m_modules[library]) {
         return;
     }
-    if (spec.use == ExtLibraryUse::kNetwork && path.empty()) {
+    if (info.use == ExtLibraryUse::kNetwork && path.empty()) {
         LogWriteError(error, "Get network Netmanager DLL fail");
-    } else if (spec.use == ExtLibraryUse::kPreInstaller) {
+    } else if (info.use == ExtLibraryUse::kPreInstaller) {
         LogWriteError(error, "%s", path.c_str());
     } else {
-        LogWriteError(error, "%s (%s)", spec.failedLoad, path.c_str());
+        LogWriteError(error, "%s (%s)", info.failedLoad, path.c_str());
     }
 }
 
 void CExtLibraries::ResolveEntries() {
     for (int index = 0; index < setup::kExtLibraryCount; ++index) {
-        const ExtLibrarySpec& spec = setup::GetExtLibrarySpec(static_cast<ExtLibrary>(index));
+        const ExtLibraryInfo& info = setup::GetExtLibraryInfo(static_cast<ExtLibrary>(index));
         const HMODULE module = m_modules[index].get();
         if (module == nullptr) {
             continue;
         }
-        for (int entry = spec.firstEntry; entry < spec.endEntry; ++entry) {
+        for (int entry = info.firstEntry; entry < info.endEntry; ++entry) {
             const FARPROC proc =
                 GetProcAddress(module, setup::GetExtEntryName(static_cast<setup::ExtEntry>(entry)));
             m_entries[entry] = reinterpret_cast<void*>(proc);

@@ -145,7 +145,7 @@ public:
 private:
     void Reset();
     std::string ConfiguredPath(CInstallEnv& env, const std::string& variant,
-                               const setup::ExtLibrarySpec& spec) const;
+                               const setup::ExtLibraryInfo& info) const;
     void LoadLibraryAt(setup::ExtLibrary library, const std::string& path);
     void ResolveEntries();
 

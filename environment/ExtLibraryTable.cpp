@@ -4,7 +4,7 @@ namespace setup {
 
 namespace {
 
-constexpr ExtLibrarySpec kLibraries[kExtLibraryCount] = {
+constexpr ExtLibraryInfo kLibraries[kExtLibraryCount] = {
     {"INSTALLER_DLL", nullptr, ".\\data\\Psrun.dll", "Load installer DLL fail",
      ExtLibraryUse::kLoad, kMyInstall, kGetDevicePort},
     {"UTILITY_DLL", nullptr, ".\\data\\Psutil.dll", "Load Utility DLL fail", ExtLibraryUse::kLoad,
@@ -74,7 +74,7 @@ constexpr const char* kEntryNames[kExtEntryCount] = {
 
 }  // namespace
 
-const ExtLibrarySpec& GetExtLibrarySpec(ExtLibrary library) {
+const ExtLibraryInfo& GetExtLibraryInfo(ExtLibrary library) {
     return kLibraries[library];
 }
 

@@ -84,7 +84,7 @@ enum class ExtLibraryUse {
     kPathOnly,      // a program: only its path is kept
 };
 
-struct ExtLibrarySpec {
+struct ExtLibraryInfo {
     const char* key;
     // Before the default path: this key of the file information section,
     // when given.
@@ -99,7 +99,7 @@ struct ExtLibrarySpec {
     ExtEntry endEntry;
 };
 
-const ExtLibrarySpec& GetExtLibrarySpec(ExtLibrary library);
+const ExtLibraryInfo& GetExtLibraryInfo(ExtLibrary library);
 // The entry's exported name.
 const char* GetExtEntryName(ExtEntry entry);
 

@@ -2,8 +2,8 @@
 
 namespace setup {
 
-bool GetToken(const std::string& text, const std::string& separators, int index,
-              std::string& token, size_t size) {
+bool GetToken(const std::string& text, const std::string& separators, int index, std::string& token,
+              size_t size) {
     token.clear();
     if (text.empty() || separators.empty() || size == 0 || index < 0) {
         return false;

@@ -12,7 +12,7 @@ namespace setup {
 // caller has for the token with its closing NUL. False, with token left
 // empty, when there are not that many tokens, when text, separators or size
 // is empty, or when the token needs more than size bytes.
-bool GetToken(const std::string& text, const std::string& separators, int index,
-              std::string& token, size_t size);
+bool GetToken(const std::string& text, const std::string& separators, int index, std::string& token,
+              size_t size);
 
 }  // namespace setup

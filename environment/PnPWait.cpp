@@ -14,8 +14,8 @@ bool WaitForPnP(bool bringForward) {
         return false;
     }
     using WaitFn = DWORD(WINAPI*)(DWORD);
-    const auto wait = reinterpret_cast<WaitFn>(reinterpret_cast<void*>(
-        GetProcAddress(setupApi.get(), "CMP_WaitNoPendingInstallEvents")));
+    const auto wait = reinterpret_cast<WaitFn>(
+        reinterpret_cast<void*>(GetProcAddress(setupApi.get(), "CMP_WaitNoPendingInstallEvents")));
     if (wait == nullptr) {
         return false;
     }

@@ -98,8 +98,8 @@ std::string FreeSpaceMessage(const SYSTEM_REQUIREMENT& requirement) {
 }
 
 RequirementFailure EvaluateRequirements(const SYSTEM_REQUIREMENT& requirement,
-                                        const std::string& osDefine, bool checkUsb,
-                                        bool usbKnown, const RequirementProbes& probes) {
+                                        const std::string& osDefine, bool checkUsb, bool usbKnown,
+                                        const RequirementProbes& probes) {
     if (!requirement.present) {
         return RequirementFailure::kNone;
     }

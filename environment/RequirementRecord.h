@@ -70,8 +70,8 @@ std::string FreeSpaceMessage(const SYSTEM_REQUIREMENT& requirement);
 // list, then, when checkUsb is set and usbKnown is not, USB. The first test
 // that fails is the answer; kNone when the record is not present.
 RequirementFailure EvaluateRequirements(const SYSTEM_REQUIREMENT& requirement,
-                                        const std::string& osDefine, bool checkUsb,
-                                        bool usbKnown, const RequirementProbes& probes);
+                                        const std::string& osDefine, bool checkUsb, bool usbKnown,
+                                        const RequirementProbes& probes);
 
 // The message shown for a failed test; empty for kNone.
 std::string RequirementMessage(const SYSTEM_REQUIREMENT& requirement, RequirementFailure failure);

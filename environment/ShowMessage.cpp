@@ -7,8 +7,7 @@
 namespace setup {
 namespace {
 
-int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption,
-                   UINT style) {
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT style) {
     return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
 }
 

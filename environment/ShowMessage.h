@@ -11,8 +11,7 @@ namespace setup {
 
 // Shows the text and returns the button pressed (IDOK...), as MessageBoxA.
 using MessagePresenter =
-    std::function<int(HWND owner, const std::string& text, const std::string& caption,
-                      UINT style)>;
+    std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT style)>;
 
 // Replaces the presenter; an empty one restores MessageBoxA. Returns the
 // one in use before. Not for use while another thread shows a message.

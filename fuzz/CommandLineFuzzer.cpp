@@ -1,11 +1,13 @@
 // Feeds arbitrary bytes to the command-line parser, whole and line by line,
 // and to the readings of registry value lines and lists, and checks what
-// every command record must satisfy.
+// every command record must satisfy; and to the program's own switch
+// parser.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "app/CommandLine.h"
 #include "commands/CommandLine.h"
 #include "commands/CommandText.h"
 #include "commands/RegistryValueLine.h"
@@ -54,10 +56,23 @@ void CheckLine(const std::string& line) {
     setup::SetupTypeFromName(line);
 }
 
+
+void CheckSwitches(const std::string& text) {
+    for (const setup::CommandSwitch& s : setup::SplitCommandLine(text)) {
+        Require(s.letter != '/' && s.letter != '-');
+        Require(s.value.size() < setup::kMaxSwitchText);
+        Require(s.value.find_first_of("/-") == std::string::npos);
+        Require(s.value.empty() || (s.value.front() != '"' && s.value.back() != '"'));
+    }
+    const int setupType = setup::SetupTypeOf(setup::SplitCommandLine(text));
+    Require(setupType == 1 || setupType == 2 || setupType == 3 || setupType == 6);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
+    CheckSwitches(text);
     CheckLine(text);
     size_t start = 0;
     while (start < text.size()) {

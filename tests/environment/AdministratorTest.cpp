@@ -42,8 +42,8 @@ TEST(Administrator, ThreadTokenWithoutTheGroupIsRefused) {
                                          &administrators));
     SID_AND_ATTRIBUTES disabled = {administrators, 0};
     HANDLE restrictedRaw = nullptr;
-    const BOOL made = CreateRestrictedToken(process.get(), 0, 1, &disabled, 0, nullptr, 0,
-                                            nullptr, &restrictedRaw);
+    const BOOL made = CreateRestrictedToken(process.get(), 0, 1, &disabled, 0, nullptr, 0, nullptr,
+                                            &restrictedRaw);
     FreeSid(administrators);
     ASSERT_TRUE(made) << GetLastError();
     const platform::UniqueHandleNull restricted(restrictedRaw);

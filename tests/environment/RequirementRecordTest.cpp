@@ -43,14 +43,13 @@ TEST_F(RequirementReadTest, ReadsEveryKey) {
 }
 
 TEST_F(RequirementReadTest, MissingKeysTakeTheDefaultMessages) {
-    const SYSTEM_REQUIREMENT r = Read("[SYSTEM_REQUIREMENT]\r\nFREE_SPACE = 10\r\n",
-                                      "OPTION SYSTEM_REQUIREMENT ");
+    const SYSTEM_REQUIREMENT r =
+        Read("[SYSTEM_REQUIREMENT]\r\nFREE_SPACE = 10\r\n", "OPTION SYSTEM_REQUIREMENT ");
     EXPECT_TRUE(r.present);
     EXPECT_EQ(10u, r.freeSpace);
     EXPECT_EQ("", r.unsupportedOS);
-    EXPECT_EQ(
-        "This Windows Version is not supported.\r\nThe Setup program will be terminated.",
-        r.msgNotSupportedOS);
+    EXPECT_EQ("This Windows Version is not supported.\r\nThe Setup program will be terminated.",
+              r.msgNotSupportedOS);
     EXPECT_EQ(
         "The available Disk space is not enough. Please increase available disk space about "
         "\"%s\" and try again.",
@@ -130,12 +129,10 @@ struct CheckCase {
 
 const CheckCase kCheckCases[] = {
     {"EnoughSpace", 500, "", 800, "WINXP", false, false, 0, RequirementFailure::kNone, false},
-    {"SpaceTooLow", 500, "", 200, "WINXP", false, false, 0, RequirementFailure::kFreeSpace,
-     false},
+    {"SpaceTooLow", 500, "", 200, "WINXP", false, false, 0, RequirementFailure::kFreeSpace, false},
     {"SpaceExactlyTheMinimum", 500, "", 500, "WINXP", false, false, 0, RequirementFailure::kNone,
      false},
-    {"NoSpaceAnswerPasses", 500, "", 0, "WINXP", false, false, 0, RequirementFailure::kNone,
-     false},
+    {"NoSpaceAnswerPasses", 500, "", 0, "WINXP", false, false, 0, RequirementFailure::kNone, false},
     {"NoMinimum", 0, "", 1, "WINXP", false, false, 0, RequirementFailure::kNone, false},
     {"SpaceIsTestedBeforeTheOS", 500, "WINXP", 200, "WINXP", true, false, -1,
      RequirementFailure::kFreeSpace, false},
@@ -145,10 +142,8 @@ const CheckCase kCheckCases[] = {
      RequirementFailure::kUnsupportedOS, false},
     {"UsbRequiredAndMissing", 0, "WIN95", 0, "WINXP", true, false, -1,
      RequirementFailure::kUsbNotAvailable, true},
-    {"UsbRequiredNoDeviceYet", 0, "", 0, "WINXP", true, false, 0, RequirementFailure::kNone,
-     true},
-    {"UsbRequiredDeviceFound", 0, "", 0, "WINXP", true, false, 1, RequirementFailure::kNone,
-     true},
+    {"UsbRequiredNoDeviceYet", 0, "", 0, "WINXP", true, false, 0, RequirementFailure::kNone, true},
+    {"UsbRequiredDeviceFound", 0, "", 0, "WINXP", true, false, 1, RequirementFailure::kNone, true},
     {"UsbAlreadyKnown", 0, "", 0, "WINXP", true, true, -1, RequirementFailure::kNone, false},
     {"UsbNotRequired", 0, "", 0, "WINXP", false, false, -1, RequirementFailure::kNone, false},
 };

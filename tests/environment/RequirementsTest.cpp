@@ -167,11 +167,11 @@ struct CheckCase {
 const CheckCase kCheckCases[] = {
     {"EnoughSpace", "XR-470", "[SYSTEM_REQUIREMENT]\r\nFREE_SPACE = 500\r\n", false, false, true,
      ""},
-    {"SpaceTooLow", "XR-470", "[SYSTEM_REQUIREMENT]\r\nFREE_SPACE = 600\r\n", false, false,
-     false, kNoSpace},
+    {"SpaceTooLow", "XR-470", "[SYSTEM_REQUIREMENT]\r\nFREE_SPACE = 600\r\n", false, false, false,
+     kNoSpace},
     {"OSRefusedInCommaList", "XR-470",
-     "[SYSTEM_REQUIREMENT]\r\nUNSUPPORTED_OS = " + AllDefines(", ") + "\r\n", false, false,
-     false, "This Windows Version is not supported.\r\nThe Setup program will be terminated."},
+     "[SYSTEM_REQUIREMENT]\r\nUNSUPPORTED_OS = " + AllDefines(", ") + "\r\n", false, false, false,
+     "This Windows Version is not supported.\r\nThe Setup program will be terminated."},
     {"OSRefusedWithOwnMessage", "XR-470",
      "[SYSTEM_REQUIREMENT]\r\nUNSUPPORTED_OS = \"" + AllDefines(" ") +
          "\"\r\nMSG_NOT_SUPPORTED_OS = Not on this system ($INSTALLER_EXE$)\r\n",

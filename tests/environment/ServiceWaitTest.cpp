@@ -43,8 +43,7 @@ private:
     std::vector<DWORD> m_sleeps;
 };
 
-ServiceProgress Status(DWORD state, DWORD checkPoint = 0, DWORD waitHint = 0,
-                       DWORD exitCode = 0) {
+ServiceProgress Status(DWORD state, DWORD checkPoint = 0, DWORD waitHint = 0, DWORD exitCode = 0) {
     ServiceProgress status;
     status.state = state;
     status.checkPoint = checkPoint;
@@ -60,18 +59,18 @@ constexpr DWORD kStopping = setup::kServiceStopPending;
 
 TEST(ServiceWait, NotPendingAtAllAsksNothing) {
     ScriptedService service({});
-    EXPECT_EQ(0u, setup::WaitForServiceState(Status(kRunning), kRunning, kStarting,
-                                             service.Hooks()));
-    EXPECT_EQ(1053u, setup::WaitForServiceState(Status(kStopped), kRunning, kStarting,
-                                                service.Hooks()));
+    EXPECT_EQ(0u,
+              setup::WaitForServiceState(Status(kRunning), kRunning, kStarting, service.Hooks()));
+    EXPECT_EQ(1053u,
+              setup::WaitForServiceState(Status(kStopped), kRunning, kStarting, service.Hooks()));
     EXPECT_EQ(0u, service.queries());
 }
 
 TEST(ServiceWait, PauseIsATenthOfTheHintWithinLimits) {
     // Hints of 500 ms, 3 s and 60 s give pauses of 100 (raised), 300 and
     // 1000 ms (lowered); each step moves the check point on.
-    ScriptedService service({Status(kStarting, 1, 3000), Status(kStarting, 2, 60000),
-                             Status(kRunning)});
+    ScriptedService service(
+        {Status(kStarting, 1, 3000), Status(kStarting, 2, 60000), Status(kRunning)});
     EXPECT_EQ(0u, setup::WaitForServiceState(Status(kStarting, 0, 500), kRunning, kStarting,
                                              service.Hooks()));
     EXPECT_EQ((std::vector<DWORD>{100, 300, 1000}), service.sleeps());
@@ -120,8 +119,8 @@ TEST(ServiceWait, QueryFailureEndsTheWaitWithItsError) {
     hooks.query = [](ServiceProgress&) -> DWORD { return 6; };
     hooks.now = [&now] { return now; };
     hooks.sleep = [&now](DWORD ms) { now += ms; };
-    EXPECT_EQ(6u, setup::WaitForServiceState(Status(kStarting, 0, 1000), kRunning, kStarting,
-                                             hooks));
+    EXPECT_EQ(6u,
+              setup::WaitForServiceState(Status(kStarting, 0, 1000), kRunning, kStarting, hooks));
 }
 
 }  // namespace

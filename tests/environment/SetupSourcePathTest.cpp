@@ -36,10 +36,9 @@ protected:
     }
 
     void Set(const char* name, DWORD type, const std::string& text) {
-        ASSERT_EQ(ERROR_SUCCESS,
-                  RegSetValueExA(m_key.get(), name, 0, type,
-                                 reinterpret_cast<const BYTE*>(text.c_str()),
-                                 static_cast<DWORD>(text.size() + 1)));
+        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(m_key.get(), name, 0, type,
+                                                reinterpret_cast<const BYTE*>(text.c_str()),
+                                                static_cast<DWORD>(text.size() + 1)));
     }
 
     // The value's text and type; false when it is missing.

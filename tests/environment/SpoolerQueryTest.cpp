@@ -19,9 +19,8 @@ struct PortCase {
 
 // Wine's local monitor offers COM1: to COM4:, LPT1: to LPT3: and FILE:.
 const PortCase kPortCases[] = {
-    {"LPT1:", true}, {"lpt1:", true}, {"FILE:", true},   {"file:", true},
-    {"COM1:", true}, {"LPT1", false}, {"LPT9:", false},  {"", false},
-    {"Lpt1: ", false},
+    {"LPT1:", true}, {"lpt1:", true},  {"FILE:", true}, {"file:", true},   {"COM1:", true},
+    {"LPT1", false}, {"LPT9:", false}, {"", false},     {"Lpt1: ", false},
 };
 
 class PortExistsTest : public ::testing::TestWithParam<PortCase> {};
@@ -58,8 +57,8 @@ protected:
         info.pDriverPath = &file[0];
         info.pDataFile = &file[0];
         info.pConfigFile = &file[0];
-        ASSERT_TRUE(AddPrinterDriverExA(nullptr, 3, reinterpret_cast<BYTE*>(&info),
-                                        APD_COPY_NEW_FILES))
+        ASSERT_TRUE(
+            AddPrinterDriverExA(nullptr, 3, reinterpret_cast<BYTE*>(&info), APD_COPY_NEW_FILES))
             << GetLastError();
         m_driverAdded = true;
     }
