@@ -5,7 +5,9 @@ CPnpThread::CPnpThread(std::function<void()> work, DWORD intervalMs)
       m_intervalMs(intervalMs),
       m_stop(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
-CPnpThread::~CPnpThread() { Stop(); }
+CPnpThread::~CPnpThread() {
+    Stop();
+}
 
 bool CPnpThread::Start() {
     if (m_thread.valid()) {

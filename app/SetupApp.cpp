@@ -22,7 +22,8 @@ constexpr int kFamilyNT4 = 15;
 std::string ReadInstalledDestination(const CInstallEnv& env) {
     char buffer[4096] = {};
     if (CRegistry::GetValue(env.GetRegistryKeys().installed.c_str(), "Dest_Dir", buffer,
-                            HKEY_LOCAL_MACHINE, static_cast<int>(sizeof(buffer))) != ERROR_SUCCESS) {
+                            HKEY_LOCAL_MACHINE,
+                            static_cast<int>(sizeof(buffer))) != ERROR_SUCCESS) {
         return std::string();
     }
     return buffer;
@@ -30,7 +31,9 @@ std::string ReadInstalledDestination(const CInstallEnv& env) {
 
 }  // namespace
 
-CSetupApp* GetSetupApp() { return g_app; }
+CSetupApp* GetSetupApp() {
+    return g_app;
+}
 
 CSetupApp::CSetupApp(const SETUP_APP_PATHS& paths)
     : m_paths(paths),

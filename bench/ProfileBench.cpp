@@ -5,6 +5,7 @@
 // tenth of the size shows that lookups do not grow with the file. Prints its
 // figures; never fails on timing.
 #include <windows.h>
+// psapi.h needs the types of windows.h.
 #include <psapi.h>
 
 #include <chrono>

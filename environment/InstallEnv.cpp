@@ -47,15 +47,19 @@ std::string ReadRegistryText(HKEY root, const char* key, const char* value) {
 
 }  // namespace
 
-CInstallEnv* GetInstallEnv() { return g_env; }
-void SetInstallEnv(CInstallEnv* env) { g_env = env; }
+CInstallEnv* GetInstallEnv() {
+    return g_env;
+}
+void SetInstallEnv(CInstallEnv* env) {
+    g_env = env;
+}
 
 CInstallEnv::CInstallEnv() {
     GatherSystemDirs();
     m_language.systemId = GetSystemDefaultLangID();
     const setup::LogSink log = setup::RunLogSink();
-    for (CConfigFile* file : {&m_files.Data(), &m_files.Configure(), &m_files.Command(),
-                              &m_files.Strings()}) {
+    for (CConfigFile* file :
+         {&m_files.Data(), &m_files.Configure(), &m_files.Command(), &m_files.Strings()}) {
         file->SetContext(this);
         file->SetLog(log);
     }
@@ -73,14 +77,12 @@ void CInstallEnv::GatherSystemDirs() {
         m_dirs.system = buffer;
     }
     setup::OSVersionInfo version;
-    const bool terminalServer = setup::QueryOSVersion(version) &&
-                                version.platformId == VER_PLATFORM_WIN32_NT &&
-                                version.productType != VER_NT_WORKSTATION &&
-                                (version.suiteMask & VER_SUITE_TERMINAL) != 0;
+    const bool terminalServer =
+        setup::QueryOSVersion(version) && version.platformId == VER_PLATFORM_WIN32_NT &&
+        version.productType != VER_NT_WORKSTATION && (version.suiteMask & VER_SUITE_TERMINAL) != 0;
     if (terminalServer) {
-        m_dirs.windows = ReadRegistryText(HKEY_LOCAL_MACHINE,
-                                          "Software\\Microsoft\\Windows NT\\CurrentVersion",
-                                          "SystemRoot");
+        m_dirs.windows = ReadRegistryText(
+            HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion", "SystemRoot");
         if (m_dirs.windows.empty()) {
             m_dirs.windows = m_dirs.system.substr(0, m_dirs.system.find_last_of('\\'));
         }
@@ -302,8 +304,8 @@ void CInstallEnv::WriteEnvironmentLog() {
 std::string CInstallEnv::ResolvePath(const std::string& path, bool mustExist) const {
     std::string full;
     const bool drive = path.size() == 2 && path[1] == ':';
-    const bool absolute = (path.size() >= 3 && path.compare(1, 2, ":\\") == 0) ||
-                          path.rfind("\\\\", 0) == 0;
+    const bool absolute =
+        (path.size() >= 3 && path.compare(1, 2, ":\\") == 0) || path.rfind("\\\\", 0) == 0;
     if (drive || absolute) {
         full = path;
     } else if (path.rfind("..", 0) == 0) {
@@ -411,8 +413,8 @@ void CInstallEnv::SetPrinterInstalled(bool installed) {
 bool CInstallEnv::FindDevicePort(bool parallelOnly) {
     std::string port;
     if (m_devicePorts == nullptr ||
-        !m_devicePorts->GetDevicePort(m_record.deviceMfg, m_record.deviceMdl,
-                                      m_record.deviceVidPid, port)) {
+        !m_devicePorts->GetDevicePort(m_record.deviceMfg, m_record.deviceMdl, m_record.deviceVidPid,
+                                      port)) {
         return false;
     }
     m_record.devicePortFound = true;

@@ -4,9 +4,9 @@
 
 namespace setup {
 
-void ExpandMessageTokens(std::string& text,
-                         const std::function<bool(const std::string& key, std::string& value)>& lookup,
-                         size_t limit) {
+void ExpandMessageTokens(
+    std::string& text,
+    const std::function<bool(const std::string& key, std::string& value)>& lookup, size_t limit) {
     std::string value;
     size_t from = 0;
     for (;;) {
@@ -30,8 +30,7 @@ void ExpandMessageTokens(std::string& text,
 }
 
 void ReplaceVariables(std::string& text,
-                      const std::vector<std::pair<std::string, std::string>>& table,
-                      size_t limit) {
+                      const std::vector<std::pair<std::string, std::string>>& table, size_t limit) {
     for (const auto& variable : table) {
         ReplaceAll(text, variable.first, variable.second, limit);
     }

@@ -16,9 +16,10 @@ constexpr size_t kMaxConfigValue = 16383;
 // Replaces "@KEY@" tokens by lookup(KEY) wherever the lookup finds the key,
 // searching on after each token's closing at sign; tokens it does not find
 // stay. The text is cut at limit.
-void ExpandMessageTokens(std::string& text,
-                         const std::function<bool(const std::string& key, std::string& value)>& lookup,
-                         size_t limit = kMaxConfigValue);
+void ExpandMessageTokens(
+    std::string& text,
+    const std::function<bool(const std::string& key, std::string& value)>& lookup,
+    size_t limit = kMaxConfigValue);
 
 // Replaces every occurrence of each name (exact case) by its value, the
 // names in table order; a value is searched again only by the names after it.

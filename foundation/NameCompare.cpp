@@ -61,7 +61,9 @@ std::string FoldName(const char* name) {
     return folded;
 }
 
-std::string FoldName(const std::string& name) { return FoldName(name.c_str()); }
+std::string FoldName(const std::string& name) {
+    return FoldName(name.c_str());
+}
 
 bool SameName(const char* a, const char* b) {
     if (a == nullptr || b == nullptr) {

@@ -21,9 +21,13 @@ constexpr size_t kMaxNesting = 256;
 // taken as one that does not end.
 constexpr size_t kMaxExpansionWork = size_t{1} << 20;
 
-bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
+bool IsEmpty(const char* text) {
+    return text == nullptr || *text == '\0';
+}
 
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 void ConvertEscapes(std::string& text) {
     std::string result;
@@ -59,7 +63,9 @@ std::vector<LONG> SplitNumbers(const char* text) {
 
 CProfile::CProfile() = default;
 
-CProfile::CProfile(const char* path, const char* secondPath) { Create(path, secondPath); }
+CProfile::CProfile(const char* path, const char* secondPath) {
+    Create(path, secondPath);
+}
 
 CProfile::~CProfile() = default;
 

@@ -5,7 +5,9 @@
 
 namespace {
 
-bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
+bool IsEmpty(const char* text) {
+    return text == nullptr || *text == '\0';
+}
 
 }  // namespace
 

@@ -87,7 +87,9 @@ void SectionIndex::LineRemoved(LINE_LIST* line) {
     }
 }
 
-void SectionIndex::LinesCleared(const SECTION_LIST* section) { m_lines[section] = Lines(); }
+void SectionIndex::LinesCleared(const SECTION_LIST* section) {
+    m_lines[section] = Lines();
+}
 
 void SectionIndex::Clear() {
     m_sections.clear();

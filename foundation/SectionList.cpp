@@ -14,7 +14,9 @@ using setup::TrimBlanks;
 
 namespace {
 
-bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
+bool IsEmpty(const char* text) {
+    return text == nullptr || *text == '\0';
+}
 
 // Splits a line at its first "=" into a trimmed key and value; without "="
 // the whole text, untrimmed, is the key.
@@ -43,7 +45,9 @@ void CopyText(char* field, size_t fieldSize, const std::string& text) {
 CSectionList::CSectionList()
     : m_pSectionList(nullptr), m_index(std::make_unique<setup::SectionIndex>()) {}
 
-CSectionList::~CSectionList() { ClearAll(); }
+CSectionList::~CSectionList() {
+    ClearAll();
+}
 
 SECTION_LIST* CSectionList::AddSection(const char* name, const char* afterName) {
     const std::string normalized = NormalizeSectionName(name);
@@ -283,7 +287,9 @@ BOOL CSectionList::DeleteAllLines(const char* section) {
     return TRUE;
 }
 
-void CSectionList::Delete() { ClearAll(); }
+void CSectionList::Delete() {
+    ClearAll();
+}
 
 void CSectionList::ClearAll() {
     DeleteSectionList(m_pSectionList);
@@ -323,4 +329,6 @@ void CSectionList::ClearSectionList(SECTION_LIST* section) {
     section->kind = 1;
 }
 
-void CSectionList::ClearLineList(LINE_LIST* line) { std::memset(line, 0, sizeof(*line)); }
+void CSectionList::ClearLineList(LINE_LIST* line) {
+    std::memset(line, 0, sizeof(*line));
+}

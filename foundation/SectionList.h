@@ -54,8 +54,7 @@ public:
     // value over 4095 characters (such a line is refused, not cut).
     LINE_LIST* AddLine(const char* sectionName, const char* text, BOOL replace,
                        const char* afterKey);
-    LINE_LIST* AddLine(SECTION_LIST* section, const char* text, BOOL replace,
-                       const char* afterKey);
+    LINE_LIST* AddLine(SECTION_LIST* section, const char* text, BOOL replace, const char* afterKey);
 
     // A null name gives the first section.
     SECTION_LIST* FindSection(const char* name);

@@ -56,7 +56,6 @@ void CheckLine(const std::string& line) {
     setup::SetupTypeFromName(line);
 }
 
-
 void CheckSwitches(const std::string& text) {
     for (const setup::CommandSwitch& s : setup::SplitCommandLine(text)) {
         Require(s.letter != '/' && s.letter != '-');

@@ -152,8 +152,9 @@ TEST_F(SetupAppTest, SecondInstance) {
     {
         auto app = MakeApp(program);
         EXPECT_EQ(app->Run(""), setup::kExitAlreadyRunning);
-        EXPECT_TRUE(HasLine(*app, "There is a previous running instance of this application, so "
-                                  "it is terminated."));
+        EXPECT_TRUE(HasLine(*app,
+                            "There is a previous running instance of this application, so "
+                            "it is terminated."));
     }
 
     // With the first instance's window present, the second hands over to it.
@@ -162,8 +163,8 @@ TEST_F(SetupAppTest, SecondInstance) {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = kMutexName;
     ASSERT_NE(RegisterClassA(&windowClass), 0);
-    HWND window = CreateWindowA(kMutexName, "first", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowA(kMutexName, "first", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
     {
         auto app = MakeApp(program);
@@ -194,9 +195,9 @@ TEST_F(SetupAppTest, AdministratorRights) {
     }
     {
         // A package that installs no device asks for no rights.
-        auto app = MakeApp(Package(
-            "[OPTION]\r\nDEVICE_INSTALL = 0\r\n"
-            "[SYSTEM_REQUIREMENT]\r\nMSG_IS_NOT_ADMIN = Rights needed\r\n"));
+        auto app =
+            MakeApp(Package("[OPTION]\r\nDEVICE_INSTALL = 0\r\n"
+                            "[SYSTEM_REQUIREMENT]\r\nMSG_IS_NOT_ADMIN = Rights needed\r\n"));
         app->SetAdministratorTest([] { return false; });
         EXPECT_EQ(app->Run(""), setup::kExitNotAvailable);
         EXPECT_EQ(m_shown.count, 0);
@@ -209,8 +210,9 @@ TEST_F(SetupAppTest, MinimumRequirementOnFirstInstallOnly) {
     {
         auto app = MakeApp(Package(refused));
         EXPECT_EQ(app->Run(""), setup::kExitRequirements);
-        EXPECT_TRUE(HasLine(*app, "This system could not satisfy the installer Minimum "
-                                  "Requirement!"));
+        EXPECT_TRUE(HasLine(*app,
+                            "This system could not satisfy the installer Minimum "
+                            "Requirement!"));
         EXPECT_EQ(m_shown.count, 1);
     }
     {
@@ -221,9 +223,10 @@ TEST_F(SetupAppTest, MinimumRequirementOnFirstInstallOnly) {
     {
         // Nor an install over an earlier one.
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\SetupAppTestMfg\\App Test\\Installed",
-                                  0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\SetupAppTestMfg\\App Test\\Installed", 0,
+                            nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
         const std::string dest = (m_dir.path() / "earlier").string();
         RegSetValueExA(key, "Dest_Dir", 0, REG_SZ, reinterpret_cast<const BYTE*>(dest.c_str()),
                        static_cast<DWORD>(dest.size() + 1));
@@ -253,8 +256,8 @@ TEST_F(SetupAppTest, CommandLineAndSettingFile) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.commandLine);
         fs::remove(m_dir.path() / "media" / "Config.ini");
-        auto app = MakeApp(Package("[INSTALLER_FILE_INFO]\r\nSETTING_FILE = .\\Config.ini\r\n",
-                                   c.setting));
+        auto app = MakeApp(
+            Package("[INSTALLER_FILE_INFO]\r\nSETTING_FILE = .\\Config.ini\r\n", c.setting));
         EXPECT_EQ(app->Run(c.commandLine), setup::kExitNotAvailable);
         EXPECT_EQ(app->GetSetupType(), c.setupType);
         EXPECT_EQ(app->IsSilent(), c.silent);
@@ -314,8 +317,9 @@ TEST_F(SetupAppTest, PreInstallerCommand) {
     EXPECT_EQ(app->CallPreInstaller(nullptr), 1);
     const std::string src = (m_dir.path() / "media").string();
     EXPECT_TRUE(HasLine(*app, "Call Pre-Installer : Command ==> /P " + src + "\\setup.dat /S " +
-                                  src + " /D " + src + "\\dest /R Software\\SetupAppTestMfg\\App "
-                                                       "Test\\Installing\\InstHistory /L " +
+                                  src + " /D " + src +
+                                  "\\dest /R Software\\SetupAppTestMfg\\App "
+                                  "Test\\Installing\\InstHistory /L " +
                                   app->GetEnv().GetLanguage().currentDir + " /A EN"))
         << ReadAll(app->GetLog().GetPath());
 }

@@ -133,15 +133,27 @@ TEST_F(InstallEnvTest, StartsOnACompletePackage) {
     // The environment goes to the log in a fixed order.
     const std::string log = LogText();
     size_t at = 0;
-    for (const char* line :
-         {"OS Define String = ", "OS Directory = ", " m_cstrDataFile file name is [",
-          " Configure file Name is [", " String file Name is [", " Source Directroy = ",
-          " Destination Directroy = ", " Inf Directroy = ", " Language Abbreviation = EN",
-          " Original Language Abbreviation = EN", " Language directory = ",
-          " Original Language directory = ", " OS Directroy = ", " OS String = ",
-          " System Directroy = ", " Windows Directroy = ", " Language ID = 0x0009",
-          " Program files directory = ", " Current Installing registry root key = Software",
-          " Current Installed registry root key = Software", " Temporary directory = "}) {
+    for (const char* line : {"OS Define String = ",
+                             "OS Directory = ",
+                             " m_cstrDataFile file name is [",
+                             " Configure file Name is [",
+                             " String file Name is [",
+                             " Source Directroy = ",
+                             " Destination Directroy = ",
+                             " Inf Directroy = ",
+                             " Language Abbreviation = EN",
+                             " Original Language Abbreviation = EN",
+                             " Language directory = ",
+                             " Original Language directory = ",
+                             " OS Directroy = ",
+                             " OS String = ",
+                             " System Directroy = ",
+                             " Windows Directroy = ",
+                             " Language ID = 0x0009",
+                             " Program files directory = ",
+                             " Current Installing registry root key = Software",
+                             " Current Installed registry root key = Software",
+                             " Temporary directory = "}) {
         const size_t found = log.find(line, at);
         ASSERT_NE(found, std::string::npos) << line;
         at = found;
@@ -196,15 +208,16 @@ TEST_F(InstallEnvTest, MainOnlyStartsWithoutTheModel) {
 TEST_F(InstallEnvTest, NamedFilesVersionFallbackAndStoredDestination) {
     Package package;
     package.extra = "";
-    package.fileInfo = "CONFIGURE_FILE.EN = $SRC_DIR$\\data\\english.psi\r\n"
-                       "CONFIGURE_FILE = .\\data\\psinst.psi\r\n";
+    package.fileInfo =
+        "CONFIGURE_FILE.EN = $SRC_DIR$\\data\\english.psi\r\n"
+        "CONFIGURE_FILE = .\\data\\psinst.psi\r\n";
     fs::create_directories(m_dir.path() / "media" / "data");
     Write(m_dir.path() / "media" / "data" / "english.psi", "[ENGLISH]\r\n");
     Write(m_dir.path() / "media" / "Autorun.inf", "[INFOMATION]\r\nVERSION = 9.1\r\n");
     const std::string stored = (m_dir.path() / "stored").string();
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\SetupTestMfg\\Env Test\\Installed",
-                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\SetupTestMfg\\Env Test\\Installed", 0,
+                              nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     RegSetValueExA(key, "Dest_Dir", 0, REG_SZ, reinterpret_cast<const BYTE*>(stored.c_str()),
                    static_cast<DWORD>(stored.size() + 1));

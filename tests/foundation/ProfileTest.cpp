@@ -66,11 +66,14 @@ TEST_F(ProfileTest, ParsesSectionsLinesAndComments) {
         {"block comment after a key", "[S]\r\nA = 1   /* note */\r\nB=2", {"A|1", "B|2"}},
         {"block comment over lines", "[S]\r\nA=1/* x\r\nB=2\r\n*/C=3\r\n", {"A|1C=3"}},
         {"web address loses its slashes", "[S]\r\nURL = http://example.test/x\r\n", {"URL|http:"}},
-        {"quoted address stays whole", "[S]\r\nURL = \"http://example.test/x\"\r\n",
+        {"quoted address stays whole",
+         "[S]\r\nURL = \"http://example.test/x\"\r\n",
          {"URL|\"http://example.test/x\""}},
-        {"quote state runs across lines", "[S]\r\nA = \"open\r\nB = // kept\"\r\nC=1 // gone",
+        {"quote state runs across lines",
+         "[S]\r\nA = \"open\r\nB = // kept\"\r\nC=1 // gone",
          {"A|\"open", "B|// kept\"", "C|1"}},
-        {"unclosed block comment drops the rest", "[S]\r\nA=1\r\nB=2 /* never closed\r\nC=3",
+        {"unclosed block comment drops the rest",
+         "[S]\r\nA=1\r\nB=2 /* never closed\r\nC=3",
          {"A|1", "B|2"}},
         {"lines before a header dropped", "A=0\r\n[S]\r\nA=1", {"A|1"}},
         {"duplicate keys kept", "[S]\r\nA=1\r\nA=2", {"A|1", "A|2"}},
@@ -115,8 +118,9 @@ TEST_F(ProfileTest, LineLengthLimitEndsTheFile) {
 }
 
 TEST_F(ProfileTest, OverlongHeaderDropsItsLines) {
-    ASSERT_EQ(Load("[A]\r\nx=1\r\n[" + std::string(256, 'h') + "]\r\ny=2\r\n[]\r\nw=4\r\n[B]\r\nz=3"),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        Load("[A]\r\nx=1\r\n[" + std::string(256, 'h') + "]\r\ny=2\r\n[]\r\nw=4\r\n[B]\r\nz=3"),
+        ERROR_SUCCESS);
     EXPECT_EQ(Sections(), (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(Lines("A"), (std::vector<std::string>{"x|1"}));
     EXPECT_EQ(Lines("B"), (std::vector<std::string>{"z|3"}));
@@ -216,8 +220,7 @@ TEST_F(ProfileTest, SelfReferencingStringsEndAndLeaveTheTextAlone) {
          {"%SELF%", "[%GROW%]", "a %PING% b", "%BIG%", "%OK% then %SELF%", "%ONE%"}) {
         char buffer[CProfile::kExpansionSize];
         std::strcpy(buffer, text);
-        EXPECT_EQ(p.ConvertDefinedString(buffer, sizeof(buffer), FALSE), ERROR_OUTOFMEMORY)
-            << text;
+        EXPECT_EQ(p.ConvertDefinedString(buffer, sizeof(buffer), FALSE), ERROR_OUTOFMEMORY) << text;
         EXPECT_STREQ(buffer, text);
     }
     char value[64];
@@ -226,8 +229,8 @@ TEST_F(ProfileTest, SelfReferencingStringsEndAndLeaveTheTextAlone) {
 }
 
 TEST_F(ProfileTest, ExpansionResultCodes) {
-    const std::string path = m_dir.Write("codes.psi",
-                                         "[STRINGS]\r\n%LONG% = 0123456789\r\n%Q% = \"v\"\r\n");
+    const std::string path =
+        m_dir.Write("codes.psi", "[STRINGS]\r\n%LONG% = 0123456789\r\n%Q% = \"v\"\r\n");
     ExpandingProfile p;
     ASSERT_EQ(p.Create(path.c_str(), nullptr), ERROR_SUCCESS);
     char buffer[64] = "%LONG%";
@@ -260,11 +263,11 @@ TEST(StringToDword, Conversions) {
         const char* text;
         DWORD value;
     } cases[] = {
-        {"31", 31},           {"0x1F", 31},         {"0X1f", 31},
-        {"12abc", 12},        {"-1", 0xFFFFFFFFu},  {"0x123456789", 0x23456789},
-        {"  +7", 7},          {"abc", 0},           {"", 0},
-        {"0xZZ", 0},          {"0x0x10", 0x10},     {"4294967296", 0},
-        {"0x-1", 0x01},       {"  0x10", 0x10},
+        {"31", 31},     {"0x1F", 31},        {"0X1f", 31},
+        {"12abc", 12},  {"-1", 0xFFFFFFFFu}, {"0x123456789", 0x23456789},
+        {"  +7", 7},    {"abc", 0},          {"", 0},
+        {"0xZZ", 0},    {"0x0x10", 0x10},    {"4294967296", 0},
+        {"0x-1", 0x01}, {"  0x10", 0x10},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CProfile::StringToDword(c.text), c.value) << c.text;

@@ -67,8 +67,7 @@ TEST(ProfileWrite, BadArguments) {
     EXPECT_EQ(p.SetValue("", "k", "v"), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(p.SetValue("S", nullptr, "v"), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(p.SetValue("S", "", 5), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(p.SetValue("S", "k", static_cast<const COLORREF*>(nullptr)),
-              ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(p.SetValue("S", "k", static_cast<const COLORREF*>(nullptr)), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(p.SetValue("", "k", &color), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(p.SetValue("S", "", RECT{}), ERROR_INVALID_PARAMETER);
 }

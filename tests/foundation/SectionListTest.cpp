@@ -209,8 +209,8 @@ TEST(SectionList, GetAllKey) {
         DWORD count;
     } cases[] = {
         {64, ERROR_SUCCESS, 3},
-        {9, ERROR_SUCCESS, 3},       // room for the closing NUL
-        {8, ERROR_OUTOFMEMORY, 2},   // exactly the keys and their NULs
+        {9, ERROR_SUCCESS, 3},      // room for the closing NUL
+        {8, ERROR_OUTOFMEMORY, 2},  // exactly the keys and their NULs
         {1, ERROR_OUTOFMEMORY, 0},
     };
     for (const Case& c : cases) {
