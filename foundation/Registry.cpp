@@ -90,13 +90,9 @@ DWORD WriteValue(const char* keyPath, const char* valueName, DWORD type, const B
 
 DWORD DeleteTree(HKEY parent, const char* subKey, BOOL wow64) {
     UniqueKey key;
-    DWORD result =
-        setup::OpenRegistryKey(parent, subKey, KEY_READ | setup::RegistryView(wow64), key);
-    if (result != ERROR_SUCCESS) {
-        return result;
-    }
     DWORD subKeys = 0;
-    result = setup::CountRegistryKey(key.get(), &subKeys, nullptr);
+    DWORD result = setup::OpenAndCountRegistryKey(parent, subKey, setup::RegistryView(wow64), key,
+                                                  &subKeys, nullptr);
     if (result != ERROR_SUCCESS) {
         return result;
     }
@@ -231,14 +227,10 @@ DWORD CRegistry::DeleteEmptyParent(const char* keyPath, HKEY root, BOOL wow64) {
             break;
         }
         UniqueKey key;
-        DWORD result =
-            setup::OpenRegistryKey(root, path, KEY_READ | setup::RegistryView(wow64), key);
-        if (result != ERROR_SUCCESS) {
-            return result;
-        }
         DWORD subKeys = 0;
         DWORD values = 0;
-        result = setup::CountRegistryKey(key.get(), &subKeys, &values);
+        DWORD result = setup::OpenAndCountRegistryKey(root, path, setup::RegistryView(wow64), key,
+                                                      &subKeys, &values);
         if (result != ERROR_SUCCESS) {
             return result;
         }
@@ -266,13 +258,9 @@ DWORD CRegistry::CopyKey(const char* source, const char* target, BOOL recursive,
         return ERROR_INVALID_PARAMETER;
     }
     UniqueKey key;
-    DWORD result = setup::OpenRegistryKey(sourceRoot, from, KEY_READ, key);
-    if (result != ERROR_SUCCESS) {
-        return result;
-    }
     DWORD subKeys = 0;
     DWORD values = 0;
-    result = setup::CountRegistryKey(key.get(), &subKeys, &values);
+    DWORD result = setup::OpenAndCountRegistryKey(sourceRoot, from, 0, key, &subKeys, &values);
     if (result != ERROR_SUCCESS) {
         return result;
     }

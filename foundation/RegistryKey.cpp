@@ -51,4 +51,16 @@ DWORD CountRegistryKey(HKEY key, DWORD* subKeys, DWORD* values) {
                                                nullptr));
 }
 
+DWORD OpenAndCountRegistryKey(HKEY root, const std::string& path, REGSAM view,
+                              platform::UniqueKey& key, DWORD* subKeys, DWORD* values) {
+    DWORD result = OpenRegistryKey(root, path, KEY_READ | view, key);
+    if (result == ERROR_SUCCESS) {
+        result = CountRegistryKey(key.get(), subKeys, values);
+    }
+    if (result != ERROR_SUCCESS) {
+        key.reset();
+    }
+    return result;
+}
+
 }  // namespace setup

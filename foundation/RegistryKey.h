@@ -28,6 +28,10 @@ DWORD DeleteRegistryKey(HKEY parent, const char* subKey, BOOL wow64);
 
 // Number of sub-keys and values of an open key.
 DWORD CountRegistryKey(HKEY key, DWORD* subKeys, DWORD* values);
+// Opens the key for reading and counts it; 0 or the first failing step's
+// error (key is then closed).
+DWORD OpenAndCountRegistryKey(HKEY root, const std::string& path, REGSAM view,
+                              platform::UniqueKey& key, DWORD* subKeys, DWORD* values);
 
 // Gives everyone and the built-in administrators full access to the key,
 // inherited below. 0 or the first failing step's error.
