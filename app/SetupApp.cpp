@@ -178,6 +178,7 @@ int CSetupApp::ParseCommandLine(const std::string& commandLine) {
                     m_log.Write("Language %s is not a language identifier", s.value.c_str());
                 } else {
                     m_env.ChangeLanguage(static_cast<WORD>(language), false);
+                    m_env.GetLanguage().fixedForRun = true;
                 }
                 break;
             }

@@ -25,6 +25,8 @@ struct LANGUAGE_INFO {
     std::string requestedAbbr = "EN";  // $ORG_LANG_ABBR$
     std::string currentDir;            // $LANG_DIR$
     std::string requestedDir;          // $ORG_LANG_DIR$
+    // The command line named the language: the language list stays disabled.
+    bool fixedForRun = false;
     // The data configuration the tables are read from; not owned.
     CConfigFile* config = nullptr;
 };
