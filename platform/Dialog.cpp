@@ -1,5 +1,8 @@
 #include "Dialog.h"
 
+#include <cstring>
+#include <vector>
+
 namespace platform {
 
 namespace {
@@ -66,6 +69,27 @@ INT_PTR Dialog::DoModal(const DialogTemplate& dialogTemplate, HWND parent) {
     }
     return ::DialogBoxIndirectParamA(OrProgram(nullptr), dialogTemplate.Get(), parent,
                                      &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR Dialog::DoModalRestyled(int templateId, HWND parent, DWORD removeStyle, DWORD addStyle,
+                                HINSTANCE instance) {
+    const HINSTANCE module = OrProgram(instance);
+    const HRSRC resource = ::FindResourceA(module, MAKEINTRESOURCEA(templateId), RT_DIALOG);
+    const HGLOBAL loaded = resource != nullptr ? ::LoadResource(module, resource) : nullptr;
+    const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+    const DWORD size = resource != nullptr ? ::SizeofResource(module, resource) : 0;
+    if (bytes == nullptr || size < sizeof(DLGTEMPLATE) || !Prepare(true)) {
+        return -1;
+    }
+    // A copy in DWORD-aligned storage; the style is the first DWORD of a
+    // DLGTEMPLATE and the fourth of a DLGTEMPLATEEX (signature 0xFFFF).
+    std::vector<DWORD> copy((size + sizeof(DWORD) - 1) / sizeof(DWORD));
+    std::memcpy(copy.data(), bytes, size);
+    const WORD* words = reinterpret_cast<const WORD*>(copy.data());
+    DWORD& style = (words[0] == 1 && words[1] == 0xFFFF) ? copy[3] : copy[0];
+    style = (style & ~removeStyle) | addStyle;
+    return ::DialogBoxIndirectParamA(module, reinterpret_cast<const DLGTEMPLATE*>(copy.data()),
+                                     parent, &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::End(INT_PTR result) {

@@ -32,6 +32,11 @@ public:
     // could not be created (GetLastError) or OnInitDialog threw.
     INT_PTR DoModal(int templateId, HWND parent, HINSTANCE instance = nullptr);
     INT_PTR DoModal(const DialogTemplate& dialogTemplate, HWND parent);
+    // Modal from a resource template whose window style is changed first
+    // (a child page template run as a captioned popup, for instance); -1
+    // also when the template is missing.
+    INT_PTR DoModalRestyled(int templateId, HWND parent, DWORD removeStyle, DWORD addStyle,
+                            HINSTANCE instance = nullptr);
 
     // Closes the dialog with result: DoModal returns it, or the modeless
     // window is destroyed and GetResult keeps it. False when there is no

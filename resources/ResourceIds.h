@@ -15,7 +15,6 @@
 
 // Progress window (IDD_INIT_WINDOW).
 #define IDC_INIT_PROGRESS 1000
-#define IDC_INIT_TEXT 1001
 
 // Message box (IDD_MSGBOX).
 #define IDC_MSGBOX_ICON 1006

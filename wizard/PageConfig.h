@@ -9,6 +9,7 @@
 #include <string>
 
 #include "PageObjects.h"
+#include "platform/Window.h"
 
 class CConfigFile;
 
@@ -23,9 +24,10 @@ public:
     CPageConfig& operator=(const CPageConfig&) = delete;
 
     // Reads the page section from the configure file and builds the objects
-    // (no windows yet). embedded: the description belongs to a page inside
-    // the wizard or to the progress window. False only without an owner.
-    bool SetConfig(HWND owner, const std::string& section, bool embedded);
+    // (no windows yet). owner is the page or window the description belongs
+    // to; its window may be created later (before Place). embedded: a page
+    // inside the wizard or the progress window. False only without an owner.
+    bool SetConfig(const platform::Window* owner, const std::string& section, bool embedded);
     // Destroys the objects and their windows.
     void Clear();
     // Creates the object windows and sizes the owner (see the comment in the
@@ -35,7 +37,7 @@ public:
     // area.
     void Paint(HDC dc) const;
 
-    HWND GetOwner() const { return m_owner; }
+    HWND GetOwner() const { return m_owner != nullptr ? m_owner->GetHandle() : nullptr; }
     const std::string& GetSectionName() const { return m_section; }
     const std::string& GetBaseSection() const { return m_baseSection; }
     const std::string& GetCaption() const { return m_caption; }
@@ -58,7 +60,7 @@ public:
     static CConfigFile* GetConfigure();
 
 private:
-    HWND m_owner = nullptr;
+    const platform::Window* m_owner = nullptr;
     std::string m_section;
     std::string m_baseSection;
     std::string m_caption;

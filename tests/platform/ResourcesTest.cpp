@@ -139,7 +139,7 @@ TEST(ResourceDialogsTest, TemplatesHaveTheirSizesAndControls) {
         std::vector<int> controls;
     } cases[] = {
         {IDD_PAGE, 320, 201, true, {}},
-        {IDD_INIT_WINDOW, 268, 55, false, {IDC_INIT_TEXT, IDC_INIT_PROGRESS}},
+        {IDD_INIT_WINDOW, 268, 55, false, {IDC_INIT_PROGRESS}},
         {IDD_MSGBOX,
          258,
          74,
