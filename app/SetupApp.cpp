@@ -8,13 +8,11 @@
 #include "environment/ShowMessage.h"
 #include "foundation/Profile.h"
 #include "foundation/Registry.h"
+#include "wizard/WizardMessages.h"
 
 namespace {
 
 CSetupApp* g_app = nullptr;
-
-// Sent to a running installer's wizard window by a second instance.
-constexpr UINT WM_WIZARD_ACTIVATE = WM_USER + 1026;
 
 constexpr int kFamily9x = 10;
 constexpr int kFamilyNT4 = 15;

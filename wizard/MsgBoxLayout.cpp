@@ -50,7 +50,8 @@ int MsgBoxCloseAnswer(int buttons) {
 
 MsgBoxLayout LayOutMsgBox(const MsgBoxMetrics& metrics) {
     MsgBoxLayout layout;
-    const LONG buttonHeight = std::max(metrics.first.cy, metrics.twoButtons ? metrics.second.cy : 0);
+    const LONG buttonHeight =
+        std::max(metrics.first.cy, metrics.twoButtons ? metrics.second.cy : 0);
     layout.window.cx =
         std::max(kMsgBoxMinWidth, metrics.frame.cx / 2 + metrics.text.right + kMsgBoxButtonGap);
     layout.window.cy = std::max(kMsgBoxMinHeight, metrics.text.bottom + metrics.frame.cy +

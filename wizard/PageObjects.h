@@ -48,10 +48,15 @@ public:
     // marked "DEFAULT_BUTTON", else the first such button, else the language
     // list when so marked; null when none.
     HWND GetDefaultFocus() const;
+    // The window of the first object of that section (compared without
+    // regard to case), kinds searched in the order of ToggleShow; null when
+    // there is none or it has no window.
+    HWND GetObjectWindow(const std::string& section) const;
 
     // Objects read (all kinds, drawings included) and what was left out and
-    // why ("OBJ_3 [LINK.MISSING] does not resolve", "bitmap BACK1 is
-    // missing"), for the log and the page preview.
+    // why, for the page preview: the lines Build and CreateWindows logged
+    // ("Page object [BITMAP.LOGO] left out: bitmap LOGO1 is missing") and
+    // the gaps in the OBJ_ keys. Build starts a new list.
     size_t GetObjectCount() const;
     const std::vector<std::string>& GetWarnings() const;
 

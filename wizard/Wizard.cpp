@@ -40,7 +40,8 @@ void StepProgress(HWND progress, WPARAM share, LPARAM count) {
 
 }  // namespace
 
-CWizard::CWizard(CInstallEnv& env) : m_env(env), m_commands(env), m_host(*this) {}
+CWizard::CWizard(CInstallEnv& env)
+    : m_env(env), m_commands(env), m_pageMaker(&setup::MakePage), m_host(*this) {}
 
 CWizard::~CWizard() {
     if (m_rebuilderSet) {
@@ -74,8 +75,8 @@ int CWizard::Create(const std::string& programName) {
 
     // A small frame until the first page sizes it.
     const RECT rect = {0, 0, 320, 240};
-    if (!CustomWindow::Create(m_className.c_str(), programName.c_str(), kFrameStyle,
-                              kFrameExStyle, rect, nullptr)) {
+    if (!CustomWindow::Create(m_className.c_str(), programName.c_str(), kFrameStyle, kFrameExStyle,
+                              rect, nullptr)) {
         LogWriteError(::GetLastError(), "Create window fail [%s] [%s]\n", m_className.c_str(),
                       m_className.c_str());
         return kCreateFailed;
@@ -99,8 +100,8 @@ bool CWizard::Init(const std::string& startSection, HWND progress) {
 
     if (m_env.GetOptions().precreateDlg) {
         std::string dialogs;
-        if (m_env.GetConfigFiles().Configure().GetString(m_startSection.c_str(), "DIALOGS",
-                                                         dialogs, true)) {
+        if (m_env.GetConfigFiles().Configure().GetString(m_startSection.c_str(), "DIALOGS", dialogs,
+                                                         true)) {
             if (!AddDialogs(dialogs, progress)) {
                 LogWrite("Add Dialogs Fail");
             }
@@ -155,7 +156,7 @@ bool CWizard::AddDialogs(const std::string& dialogsSection, HWND progress) {
 }
 
 int CWizard::AddDialog(const std::string& section) {
-    std::unique_ptr<CPageDlg> page = setup::MakePage(section);
+    std::unique_ptr<CPageDlg> page = MakePage(section);
     if (!page) {
         return -1;
     }
@@ -299,14 +300,13 @@ void CWizard::RunEndCommand() {
 void CWizard::RunPhaseCommand(const char* key, const char* install, const char* uninstall,
                               const char* reinstall) {
     std::string section;
-    if (m_env.GetConfigFiles().Configure().GetString(m_startSection.c_str(), key, section,
-                                                     true)) {
+    if (m_env.GetConfigFiles().Configure().GetString(m_startSection.c_str(), key, section, true)) {
         RunCommand("CT_COMMAND", section);
         return;
     }
     DWORD setupType = 0;
-    if (CRegistry::GetValue(m_env.GetRegistryKeys().installing.c_str(), "Setup_Type",
-                            &setupType) != ERROR_SUCCESS) {
+    if (CRegistry::GetValue(m_env.GetRegistryKeys().installing.c_str(), "Setup_Type", &setupType) !=
+        ERROR_SUCCESS) {
         return;
     }
     if (setupType == kSetupInstall) {
@@ -392,8 +392,7 @@ bool CWizard::OnOpenPage(WPARAM wParam, LPARAM lParam) {
     if (lParam == 0) {
         return ShowPage(-1, std::string());
     }
-    const setup::PageRequest page =
-        setup::SplitPageRequest(reinterpret_cast<const char*>(lParam));
+    const setup::PageRequest page = setup::SplitPageRequest(reinterpret_cast<const char*>(lParam));
     const int index = FindPage(page.name);
     return index >= 0 && ShowPage(index, page.parameter);
 }
@@ -438,8 +437,7 @@ void CWizard::OnActivate(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = DefaultProc(WM_ACTIVATE, wParam, lParam);
     if (m_background != nullptr && ::IsWindow(m_background) && IsVisible() &&
         LOWORD(wParam) != WA_INACTIVE) {
-        ::SetWindowPos(m_background, m_hwnd, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ::SetWindowPos(m_background, m_hwnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 

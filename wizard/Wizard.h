@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ class CWizard : public platform::CustomWindow {
 public:
     // Results of Create.
     enum CreateResult { kCreateFailed = 0, kAlreadyRunning = 1, kCreated = 2 };
+    // Makes the page object of a page section (no window yet); null when
+    // the section names no page kind.
+    using PageMaker = std::function<std::unique_ptr<CPageDlg>(const std::string& section)>;
 
     // The environment must outlive the wizard; it need not be initialised
     // before Create.
@@ -82,8 +86,18 @@ public:
     // layout direction, every page refreshed, the current page shown again.
     void RebuildInterface();
 
-    // The window kept directly behind the wizard while it is active, and
-    // enabled and hidden with it; null for none. Not owned.
+    // The maker of the pages built from now on (setup::MakePage unless
+    // replaced).
+    void SetPageMaker(PageMaker maker) { m_pageMaker = std::move(maker); }
+    // A page object of section's kind through the page maker; null when
+    // the section names no page kind.
+    std::unique_ptr<CPageDlg> MakePage(const std::string& section) const {
+        return m_pageMaker ? m_pageMaker(section) : nullptr;
+    }
+
+    // The background window: kept directly behind the wizard while it is
+    // active, enabled with it at the end of a wait, hidden by a language
+    // change; null for none. Not owned.
     void SetBackgroundWindow(HWND background) { m_background = background; }
     HWND GetBackgroundWindow() const { return m_background; }
 
@@ -122,6 +136,7 @@ private:
 
     CInstallEnv& m_env;
     CCmdOperator m_commands;
+    PageMaker m_pageMaker;
     setup::CWizardCommandHost m_host;
     std::string m_className;
     std::string m_startSection;

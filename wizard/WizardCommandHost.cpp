@@ -4,7 +4,6 @@
 
 #include "CancelConfirm.h"
 #include "MsgBoxDlg.h"
-#include "PageFactory.h"
 #include "Wizard.h"
 #include "WizardMessages.h"
 #include "environment/InstallEnv.h"
@@ -58,7 +57,7 @@ bool CWizardCommandHost::DoModal(const std::string& pageSection) {
         env->GetConfigFiles().Configure().FindSectionVariant(pageSection.c_str(), resolved)) {
         section = resolved;
     }
-    std::unique_ptr<CPageDlg> page = MakePage(section);
+    std::unique_ptr<CPageDlg> page = m_wizard.MakePage(section);
     if (!page) {
         return false;
     }

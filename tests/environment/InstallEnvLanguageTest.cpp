@@ -417,7 +417,7 @@ TEST_F(InstallEnvLanguageTest, DemoPackageSpeaksEachLanguage) {
         EXPECT_EQ(env.Substitute("$ORG_LANG_DIR$"), c.requestedDir);
         CConfigFiles& files = env.GetConfigFiles();
         EXPECT_EQ(files.stringFileName, c.stringFile);
-        EXPECT_EQ(Read(files.Configure(), "WIZARD", "CAPTION"), c.caption);
+        EXPECT_EQ(Read(files.Configure(), "DLG_COMMON", "CAPTION"), c.caption);
         EXPECT_EQ(Read(files.Strings(), "MESSAGES", "WELCOME"), c.welcome);
         DWORD code = 0;
         EXPECT_TRUE(ReadDword(installing, "LangCode", code));

@@ -16,11 +16,16 @@ TEST(MsgBoxStyle, IconFromHighNibbleButtonsFromLowNibble) {
         MsgBoxIcon icon;
         int buttons;
     } cases[] = {
-        {0x00, MsgBoxIcon::kInformation, 0}, {0x10, MsgBoxIcon::kError, 0},
-        {0x24, MsgBoxIcon::kQuestion, 4},    {0x36, MsgBoxIcon::kWarning, 6},
-        {0x34, MsgBoxIcon::kWarning, 4},     {0x31, MsgBoxIcon::kWarning, 1},
-        {0x40, MsgBoxIcon::kInformation, 0}, {0x15, MsgBoxIcon::kError, 1},
-        {0x2F, MsgBoxIcon::kQuestion, 1},    {0xF2, MsgBoxIcon::kInformation, 1},
+        {0x00, MsgBoxIcon::kInformation, 0},
+        {0x10, MsgBoxIcon::kError, 0},
+        {0x24, MsgBoxIcon::kQuestion, 4},
+        {0x36, MsgBoxIcon::kWarning, 6},
+        {0x34, MsgBoxIcon::kWarning, 4},
+        {0x31, MsgBoxIcon::kWarning, 1},
+        {0x40, MsgBoxIcon::kInformation, 0},
+        {0x15, MsgBoxIcon::kError, 1},
+        {0x2F, MsgBoxIcon::kQuestion, 1},
+        {0xF2, MsgBoxIcon::kInformation, 1},
         // Bits above the low byte choose nothing.
         {0x1024, MsgBoxIcon::kQuestion, 4},
     };

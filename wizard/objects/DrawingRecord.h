@@ -20,14 +20,14 @@ struct DRAWING_RECORD {
 
     int type = kLine;
     std::string sectionName;
-    POINT position = {0, 0};      // "POSITION"
-    SIZE size = {0, 0};           // "SIZE"
-    DWORD lineWidth = 1;          // "LINE_WIDTH"
-    COLORREF color = 0;           // "COLOR"
-    COLORREF startColor;          // "START_COLOR": pure blue unless given
-    COLORREF endColor;            // "END_COLOR": white unless given
-    std::string name;             // "NAME" (group box title)
-    COLORREF backColor;           // "BACK_COLOR": behind the title; button face unless given
+    POINT position = {0, 0};  // "POSITION"
+    SIZE size = {0, 0};       // "SIZE"
+    DWORD lineWidth = 1;      // "LINE_WIDTH"
+    COLORREF color = 0;       // "COLOR"
+    COLORREF startColor;      // "START_COLOR": pure blue unless given
+    COLORREF endColor;        // "END_COLOR": white unless given
+    std::string name;         // "NAME" (group box title)
+    COLORREF backColor;       // "BACK_COLOR": behind the title; button face unless given
 
     DRAWING_RECORD();
     // (x, y, x + cx, y + cy).

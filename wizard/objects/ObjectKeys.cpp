@@ -32,8 +32,7 @@ void Color(OBJECT_RECORD& record, CConfigFile& config, const char* section, cons
     }
 }
 
-void CommandType(OBJECT_RECORD& record, CConfigFile& config, const char* section,
-                 const char* key) {
+void CommandType(OBJECT_RECORD& record, CConfigFile& config, const char* section, const char* key) {
     config.GetString(section, key, record.command.type, true);
 }
 
@@ -105,9 +104,9 @@ const KeyEntry kKeys[] = {
 // The commands that start a program or open a document named by their first
 // parameter.
 const char* const kFileCommands[] = {
-    "CT_EXE_FILE_NOWAIT", "CT_EXE_FILE_ACTIVE", "CT_EXE_FILE_WAIT",
-    "CT_EXE_AND_TERMINATE", "CT_RUNDLL", "CT_RUNDLL_AND_TERMINATE",
-    "CT_OPEN_FILE_NOWAIT", "CT_OPEN_FILE_WAIT", "CT_OPEN_MANUAL",
+    "CT_EXE_FILE_NOWAIT",   "CT_EXE_FILE_ACTIVE", "CT_EXE_FILE_WAIT",
+    "CT_EXE_AND_TERMINATE", "CT_RUNDLL",          "CT_RUNDLL_AND_TERMINATE",
+    "CT_OPEN_FILE_NOWAIT",  "CT_OPEN_FILE_WAIT",  "CT_OPEN_MANUAL",
 };
 
 bool IsKeyEdge(char c) {

@@ -34,8 +34,8 @@ LRESULT CWindowSubclass::CallDefault(UINT message, WPARAM wParam, LPARAM lParam)
     return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK CWindowSubclass::Procedure(HWND hwnd, UINT message, WPARAM wParam,
-                                            LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK CWindowSubclass::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR data) {
     CWindowSubclass* self = reinterpret_cast<CWindowSubclass*>(data);
     if (message == WM_NCDESTROY) {
         // The window goes: nothing of ours may stay attached to it.

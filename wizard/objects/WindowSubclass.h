@@ -13,8 +13,8 @@ class CWindowSubclass {
 public:
     // True when the message was handled, with its result in result; false
     // passes it on to the window's procedure.
-    using Handler = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam,
-                                       LRESULT& result)>;
+    using Handler =
+        std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
 
     CWindowSubclass() = default;
     ~CWindowSubclass() { Detach(); }
