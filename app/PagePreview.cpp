@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "environment/InstallEnv.h"
+#include "foundation/NameCompare.h"
 #include "platform/CustomWindow.h"
 #include "platform/Gdi.h"
 #include "wizard/PageBitmap.h"
@@ -121,11 +122,14 @@ bool CPagePreview::FindPages(const std::string& dialogsSection, std::vector<std:
         error = "page list [" + resolved + "] cannot be read";
         return false;
     }
+    // Read as the wizard reads it: names trimmed, the list ends at the
+    // first empty entry.
     for (const std::string& line : lines) {
-        if (line.empty()) {
+        const std::string entry = setup::TrimBlanks(line);
+        if (entry.empty()) {
             break;
         }
-        pages.push_back(line);
+        pages.push_back(entry);
     }
     return true;
 }

@@ -85,6 +85,14 @@ int main(int argc, char** argv) {
     CLog log(env.GetProgramInfo().programName, std::string(), "wizard_run.exe");
     SetLog(&log);
     SetInstallEnv(&env);
+    // The run's globals name these two objects until they go, on every way
+    // out.
+    struct GlobalsReset {
+        ~GlobalsReset() {
+            SetInstallEnv(nullptr);
+            SetLog(nullptr);
+        }
+    } globalsReset;
     std::printf("log: %s\n", log.GetPath().c_str());
     std::fflush(stdout);
     if (!env.Init(ProgramPathOf(package))) {
@@ -136,7 +144,5 @@ int main(int argc, char** argv) {
             break;
         }
     }
-    SetInstallEnv(nullptr);
-    SetLog(nullptr);
     return 0;
 }

@@ -33,6 +33,32 @@ bool ReturnsValueDirectly(UINT message) {
     }
 }
 
+// The window a modal dialog over parent disables: parent's top-level window.
+HWND ModalOwner(HWND parent) {
+    return parent != nullptr ? ::GetAncestor(parent, GA_ROOT) : nullptr;
+}
+
+// Ending a modal dialog enables its owner again. An owner that was disabled
+// before (by another modal window still open under this one) is disabled
+// again, so that the window under both stays out of reach.
+class OwnerState {
+public:
+    explicit OwnerState(HWND parent)
+        : m_owner(ModalOwner(parent)),
+          m_wasEnabled(m_owner == nullptr || ::IsWindowEnabled(m_owner) != FALSE) {}
+    ~OwnerState() {
+        if (!m_wasEnabled && ::IsWindow(m_owner)) {
+            ::EnableWindow(m_owner, FALSE);
+        }
+    }
+    OwnerState(const OwnerState&) = delete;
+    OwnerState& operator=(const OwnerState&) = delete;
+
+private:
+    HWND m_owner;
+    bool m_wasEnabled;
+};
+
 }  // namespace
 
 bool Dialog::Create(int templateId, HWND parent, HINSTANCE instance) {
@@ -59,6 +85,7 @@ INT_PTR Dialog::DoModal(int templateId, HWND parent, HINSTANCE instance) {
     if (!Prepare(true)) {
         return -1;
     }
+    const OwnerState owner(parent);
     return ::DialogBoxParamA(OrProgram(instance), MAKEINTRESOURCEA(templateId), parent,
                              &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
@@ -67,6 +94,7 @@ INT_PTR Dialog::DoModal(const DialogTemplate& dialogTemplate, HWND parent) {
     if (!Prepare(true)) {
         return -1;
     }
+    const OwnerState owner(parent);
     return ::DialogBoxIndirectParamA(OrProgram(nullptr), dialogTemplate.Get(), parent,
                                      &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
@@ -88,6 +116,7 @@ INT_PTR Dialog::DoModalRestyled(int templateId, HWND parent, DWORD removeStyle, 
     const WORD* words = reinterpret_cast<const WORD*>(copy.data());
     DWORD& style = (words[0] == 1 && words[1] == 0xFFFF) ? copy[3] : copy[0];
     style = (style & ~removeStyle) | addStyle;
+    const OwnerState owner(parent);
     return ::DialogBoxIndirectParamA(module, reinterpret_cast<const DLGTEMPLATE*>(copy.data()),
                                      parent, &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }

@@ -29,7 +29,9 @@ public:
     bool Create(const DialogTemplate& dialogTemplate, HWND parent);
 
     // Modal: runs the dialog until End and returns End's result; -1 when it
-    // could not be created (GetLastError) or OnInitDialog threw.
+    // could not be created (GetLastError) or OnInitDialog threw. An owner
+    // that was disabled before (under another modal window) is disabled
+    // again afterwards.
     INT_PTR DoModal(int templateId, HWND parent, HINSTANCE instance = nullptr);
     INT_PTR DoModal(const DialogTemplate& dialogTemplate, HWND parent);
     // Modal from a resource template whose window style is changed first

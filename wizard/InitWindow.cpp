@@ -46,7 +46,9 @@ bool CInitWindow::OnInitDialog(HWND) {
     }
     PlaceProgressBar();
     SetText(m_config.GetCaption());
-    return true;
+    // Nothing here takes input: no focus, so that creating the window does
+    // not activate it.
+    return false;
 }
 
 void CInitWindow::PlaceProgressBar() {

@@ -61,6 +61,14 @@ int CMsgBoxDlg::Show() {
             parent = commands->GetMainWindow();
         }
     }
+    // Over whatever is modal on the owner right now (a modal page, another
+    // box), so that the box really is modal to what the user sees.
+    if (parent != nullptr) {
+        const HWND popup = ::GetLastActivePopup(parent);
+        if (popup != nullptr && ::IsWindowVisible(popup)) {
+            parent = popup;
+        }
+    }
     m_locked = false;
     ::MessageBeep(MB_OK);
     const INT_PTR answer = DoModal(IDD_MSGBOX, parent);
@@ -234,12 +242,13 @@ void CMsgBoxDlg::SetLocked(bool locked) {
 }
 
 void CMsgBoxDlg::Answer(int answer) {
+    // Ending the box gives the owner back what the modal loop took (it
+    // enables it only when it was enabled before, so a window that another
+    // modal dialog keeps disabled stays disabled); then the owner gets the
+    // activation back.
     const HWND owner = ::GetWindow(m_hwnd, GW_OWNER);
-    if (owner != nullptr) {
-        // The owner is still disabled by the modal loop; it can only take
-        // the activation back once enabled (ending the box enables it too).
-        ::EnableWindow(owner, TRUE);
+    End(answer);
+    if (owner != nullptr && ::IsWindowEnabled(owner)) {
         ::SetActiveWindow(owner);
     }
-    End(answer);
 }

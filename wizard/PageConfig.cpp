@@ -22,7 +22,8 @@ SIZE FrameOf(HWND window) {
     RECT client = {};
     ::GetWindowRect(window, &outer);
     ::GetClientRect(window, &client);
-    return SIZE{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+    return SIZE{(outer.right - outer.left) - client.right,
+                (outer.bottom - outer.top) - client.bottom};
 }
 
 }  // namespace
@@ -55,7 +56,8 @@ bool CPageConfig::GetDword(const char* key, DWORD& value, bool common) const {
     return true;
 }
 
-bool CPageConfig::SetConfig(const platform::Window* owner, const std::string& section, bool embedded) {
+bool CPageConfig::SetConfig(const platform::Window* owner, const std::string& section,
+                            bool embedded) {
     if (owner == nullptr) {
         LogWrite("Set Configuration fail due to invalid parameter");
         return false;
@@ -71,6 +73,8 @@ bool CPageConfig::SetConfig(const platform::Window* owner, const std::string& se
     m_rectGiven = false;
     m_posType = kCentred;
     m_blockCancel = false;
+    m_background.reset();
+    m_backgroundLoaded = false;
 
     CConfigFile* config = GetConfigure();
     if (config == nullptr) {
@@ -107,6 +111,16 @@ bool CPageConfig::SetConfig(const platform::Window* owner, const std::string& se
 
 void CPageConfig::Clear() {
     m_objects.Clear();
+    m_background.reset();
+    m_backgroundLoaded = false;
+}
+
+HBITMAP CPageConfig::BackgroundBitmap() const {
+    if (!m_backgroundLoaded) {
+        m_background = setup::LoadPageBitmap(m_backBitmap);
+        m_backgroundLoaded = true;
+    }
+    return m_background.get();
 }
 
 // The owner gets its size here: a page inside the wizard takes the page
@@ -123,14 +137,23 @@ void CPageConfig::Place(bool modal) {
     const SIZE frame = FrameOf(owner);
     if (::IsRectEmpty(&m_rect)) {
         // Without a rectangle the background bitmap gives the size.
-        const platform::UniqueBitmap bitmap = setup::LoadPageBitmap(m_backBitmap);
-        if (bitmap) {
-            const SIZE size = setup::GetBitmapSize(bitmap.get());
+        if (const HBITMAP bitmap = BackgroundBitmap()) {
+            const SIZE size = setup::GetBitmapSize(bitmap);
             m_rect = RECT{0, 0, size.cx + frame.cx, size.cy + frame.cy};
         }
     }
-    const int width = m_rect.right - m_rect.left;
-    const int height = m_rect.bottom - m_rect.top;
+    int width = m_rect.right - m_rect.left;
+    int height = m_rect.bottom - m_rect.top;
+    if (width <= 0 || height <= 0) {
+        // Neither a rectangle nor a background: a window of no size would
+        // show nothing, so the owner keeps the size its template gave it.
+        LogWrite("[%s] has no DLG_RECT and no background bitmap: the template's size is kept",
+                 m_section.c_str());
+        RECT current = {};
+        ::GetWindowRect(owner, &current);
+        width = current.right - current.left;
+        height = current.bottom - current.top;
+    }
     const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
     const UINT noZ = SWP_NOZORDER | SWP_NOACTIVATE;
@@ -152,12 +175,11 @@ void CPageConfig::Paint(HDC dc) const {
     if (owner == nullptr || dc == nullptr) {
         return;
     }
-    const platform::UniqueBitmap bitmap = setup::LoadPageBitmap(m_backBitmap);
-    if (bitmap) {
-        const SIZE size = setup::GetBitmapSize(bitmap.get());
+    if (const HBITMAP bitmap = BackgroundBitmap()) {
+        const SIZE size = setup::GetBitmapSize(bitmap);
         platform::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
         if (memory) {
-            const platform::SelectObjectGuard select(memory.get(), bitmap.get());
+            const platform::SelectObjectGuard select(memory.get(), bitmap);
             RECT client = {};
             ::GetClientRect(owner, &client);
             if (m_stretchBack) {

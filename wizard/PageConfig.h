@@ -9,6 +9,7 @@
 #include <string>
 
 #include "PageObjects.h"
+#include "platform/Gdi.h"
 #include "platform/Window.h"
 
 class CConfigFile;
@@ -72,4 +73,9 @@ private:
     bool m_blockCancel = false;
     bool m_embedded = false;
     CPageObjects m_objects;
+    // The background, loaded once per reading of the section (every paint
+    // would otherwise load it again, and links repaint their page on hover).
+    HBITMAP BackgroundBitmap() const;
+    mutable platform::UniqueBitmap m_background;
+    mutable bool m_backgroundLoaded = false;
 };

@@ -5,6 +5,8 @@
 #include "commands/CmdOperator.h"
 #include "environment/InstallEnv.h"
 #include "foundation/Log.h"
+#include "objects/ObjectFont.h"
+#include "objects/ObjectKeys.h"
 
 namespace {
 
@@ -83,7 +85,8 @@ bool CPageDlg::IsCancelBlocked() const {
 bool CPageDlg::RefreshConfig() {
     ApplyLayoutDirection();
     m_config.Clear();
-    const bool read = SetConfig(m_config.GetSectionName());
+    const std::string section = m_config.GetSectionName();
+    const bool read = SetConfig(section);
     m_config.Place(m_modalPage);
     SetFixedControls();
     if (!m_modalPage) {
@@ -134,8 +137,6 @@ void CPageDlg::SetFixedControls() {
 
     BindFixedControl("NORMAL_DESC", m_statusLine, kStaticControl);
     m_statusDefault = m_statusLine.GetText();
-    m_statusBackGiven = ReadBackColor("NORMAL_DESC", m_statusBackColor);
-    m_statusBrush.reset(m_statusBackGiven ? ::CreateSolidBrush(m_statusBackColor) : nullptr);
 
     if (m_modalPage) {
         for (size_t i = 0; i < m_modalButtons.size(); ++i) {
@@ -182,6 +183,50 @@ bool CPageDlg::BindFixedControl(const char* key, HWND control, int kind) {
     DWORD enable = 0;
     if (config->GetDword(section.c_str(), "ENABLE", enable)) {
         ::EnableWindow(control, enable != 0 ? TRUE : FALSE);
+    }
+    if (kind == kStaticControl) {
+        StyleStatic(control, section);
+    }
+    return true;
+}
+
+void CPageDlg::StyleStatic(HWND control, const std::string& section) {
+    CConfigFile* config = CPageConfig::GetConfigure();
+    StaticStyle style;
+    style.textGiven = config->GetColor(section.c_str(), "COLOR", style.textColor);
+    if (config->GetColor(section.c_str(), "BACK_COLOR", style.backColor)) {
+        style.backBrush.reset(::CreateSolidBrush(style.backColor));
+    }
+    std::string fontSection;
+    FONT_SECTION font;
+    if (config->GetString(section.c_str(), "FONT", fontSection, true) &&
+        setup::ReadFontSection(*config, fontSection, font)) {
+        style.font = setup::MakeObjectFont(m_hwnd, font);
+    }
+    ::SendMessageA(control, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(style.font ? style.font.get() : GetFont()), TRUE);
+    // The style replaced is released after the control has left its font.
+    m_staticStyles[control] = std::move(style);
+}
+
+bool CPageDlg::PaintStatic(HDC dc, HWND control, LRESULT& result) const {
+    const auto found = m_staticStyles.find(control);
+    if (found == m_staticStyles.end()) {
+        return false;
+    }
+    const StaticStyle& style = found->second;
+    if (!style.textGiven && !style.backBrush) {
+        return false;
+    }
+    if (style.textGiven) {
+        ::SetTextColor(dc, style.textColor);
+    }
+    if (style.backBrush) {
+        ::SetBkColor(dc, style.backColor);
+        result = reinterpret_cast<LRESULT>(style.backBrush.get());
+    } else {
+        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+        result = reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     }
     return true;
 }
@@ -297,9 +342,8 @@ bool CPageDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
             break;
         }
         case WM_CTLCOLORSTATIC:
-            if (reinterpret_cast<HWND>(lParam) == m_statusLine.GetHandle() && m_statusBrush) {
-                ::SetBkColor(reinterpret_cast<HDC>(wParam), m_statusBackColor);
-                result = reinterpret_cast<LRESULT>(m_statusBrush.get());
+            if (PaintStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
+                            result)) {
                 return true;
             }
             break;

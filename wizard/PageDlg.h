@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <array>
+#include <map>
 #include <string>
 
 #include "PageConfig.h"
@@ -33,7 +34,8 @@ public:
     // Called after the page is shown, with the parameter of the request that
     // opened it.
     virtual void OnEnterPage(const std::string& parameter);
-    // Called before the page is shown; false keeps it from being entered.
+    // Called before the page is shown. The result says whether the page is
+    // ready; the wizard shows the page either way.
     virtual bool PrepareEnterPage();
     // Reads the page section again and rebuilds the page in the current
     // language and layout; the page is hidden afterwards. False when the
@@ -103,11 +105,21 @@ private:
 
     int m_templateId;
     CPageConfig m_config;
+    // The colours and font a control section gives a static text of the
+    // template (the status line among them).
+    struct StaticStyle {
+        COLORREF textColor = 0;
+        bool textGiven = false;
+        COLORREF backColor = 0;
+        platform::UniqueBrush backBrush;
+        platform::UniqueFont font;
+    };
+    void StyleStatic(HWND control, const std::string& section);
+    bool PaintStatic(HDC dc, HWND control, LRESULT& result) const;
+
     platform::Static m_statusLine;
     std::string m_statusDefault;
-    COLORREF m_statusBackColor = 0;
-    bool m_statusBackGiven = false;
-    platform::UniqueBrush m_statusBrush;
+    std::map<HWND, StaticStyle> m_staticStyles;
     COMMAND_RECORD m_nextCommand;
     bool m_entered = false;
     bool m_modalPage = false;

@@ -230,8 +230,13 @@ bool CWizard::ShowPage(int index, const std::string& parameter) {
     page->SetPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     page->Enable(true);
     page->Show(SW_SHOW);
-    Enable(true);
-    SetPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // A page opened by a command that a message box or modal page runs
+    // from its own loop changes underneath: the wizard stays disabled and
+    // inactive until that window ends.
+    if (!m_host.IsModalOpen()) {
+        Enable(true);
+        SetPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
 
     SetText(config.GetCaption());
     Invalidate();
@@ -249,7 +254,11 @@ bool CWizard::ShowPage(int index, const std::string& parameter) {
 }
 
 void CWizard::PlaceFrame(const CPageConfig& config) {
-    const RECT& pageRect = config.GetRect();
+    RECT pageRect = config.GetRect();
+    if (::IsRectEmpty(&pageRect)) {
+        // A page without a rectangle keeps its window's size.
+        ::GetWindowRect(config.GetOwner(), &pageRect);
+    }
     RECT frame = {0, 0, pageRect.right - pageRect.left, pageRect.bottom - pageRect.top};
     ::AdjustWindowRectEx(&frame, static_cast<DWORD>(GetStyle()), FALSE,
                          static_cast<DWORD>(GetExStyle()));
@@ -336,9 +345,11 @@ void CWizard::BlockClose() {
 }
 
 void CWizard::RefreshAllPages(HWND progress) {
-    StepProgress(progress, kRefreshShare, static_cast<LPARAM>(m_pages.size()));
-    for (const std::unique_ptr<CPageDlg>& page : m_pages) {
-        page->RefreshConfig();
+    // By index: a page's refresh may run commands that add pages.
+    const size_t count = m_pages.size();
+    StepProgress(progress, kRefreshShare, static_cast<LPARAM>(count));
+    for (size_t i = 0; i < count; ++i) {
+        m_pages[i]->RefreshConfig();
         StepProgress(progress, 0, 0);
     }
 }
@@ -362,10 +373,15 @@ void CWizard::RebuildInterface() {
         }
     }
     RefreshAllPages(progress.GetHandle());
-    // A wizard whose window is gone is closing: nothing to show again.
+    // A wizard whose window is gone is closing: nothing to show again. Before
+    // the first page (a language change in the start commands) the start
+    // message shows the right page; showing the current one here would
+    // enter the first page ahead of it.
     if (IsWindow()) {
         Show(SW_SHOW);
-        PostMessage(WM_WIZARD_OPEN_PAGE, 0, 0);
+        if (m_pageShown) {
+            PostMessage(WM_WIZARD_OPEN_PAGE, 0, 0);
+        }
     }
 }
 
@@ -467,6 +483,16 @@ bool CWizard::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
             return true;
         case WM_ACTIVATE:
             OnActivate(wParam, lParam, result);
+            return true;
+        case WM_SETFOCUS:
+            // The frame takes nothing from the keyboard: the page shown does
+            // (it hands the focus on to its default control).
+            if (CPageDlg* page = GetCurrentPage()) {
+                if (page->IsVisible()) {
+                    page->Focus();
+                }
+            }
+            result = 0;
             return true;
         default:
             return CustomWindow::OnMessage(message, wParam, lParam, result);

@@ -46,7 +46,15 @@ bool CWizardCommandHost::OpenPage(const std::string& page, bool back) {
 }
 
 bool CWizardCommandHost::ConfirmCancel() {
-    return setup::ConfirmCancel(m_wizard.GetHandle());
+    if (m_cancelAsked) {
+        LogWrite("Cancel : the question is already open");
+        return false;
+    }
+    m_cancelAsked = true;
+    ModalScope modal(m_modalDepth);
+    const bool cancel = setup::ConfirmCancel(m_wizard.GetHandle());
+    m_cancelAsked = false;
+    return cancel;
 }
 
 bool CWizardCommandHost::DoModal(const std::string& pageSection) {
@@ -63,6 +71,7 @@ bool CWizardCommandHost::DoModal(const std::string& pageSection) {
     }
     page->SetConfig(section);
     // The dialog manager disables the wizard while the page runs.
+    ModalScope modal(m_modalDepth);
     const INT_PTR result = page->DoModalPage(m_wizard.GetHandle());
     if (result == -1) {
         LogWriteError(::GetLastError(), "Modal dialog [%s] fail", section.c_str());
@@ -86,6 +95,7 @@ bool CWizardCommandHost::ShowToggle(const std::string& objects) {
 void CWizardCommandHost::ShowMessage(const std::string& text) {
     CMsgBoxDlg box(m_wizard.GetHandle());
     if (box.SetMessage(text, MB_OK)) {
+        ModalScope modal(m_modalDepth);
         box.Show();
     }
 }

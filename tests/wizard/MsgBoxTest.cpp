@@ -13,6 +13,8 @@
 #include "resources/ResourceIds.h"
 #include "wizard/CancelConfirm.h"
 #include "wizard/MsgBoxDlg.h"
+#include "wizard/Wizard.h"
+#include "wizard/WizardCommandHost.h"
 #include "wizard/WizardMessages.h"
 
 namespace wizard_test {
@@ -406,6 +408,41 @@ TEST_F(CancelConfirmTest, CopyPageAsksResumeExitWhateverTheCancelType) {
     EXPECT_EQ(view.first, "Resume!");
     EXPECT_EQ(view.second, "Exit!");
     EXPECT_EQ(view.text, kBuiltInText);
+}
+
+// A box asked for while a modal window keeps the wizard disabled sits over
+// that window, and answering it leaves the wizard disabled; a second cancel
+// while the question is open is not asked again.
+TEST_F(CancelConfirmTest, TheQuestionRespectsModalWindowsAndIsAskedOnce) {
+    ASSERT_TRUE(Start("[DLG_COMMON]\r\n", kCaptions));
+    CommandSink modal;
+    ASSERT_TRUE(modal.Open(200, 100));
+    SetWindowLongPtrA(modal, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Sink().GetHandle()));
+    // As a modal page over the wizard: active, the wizard disabled.
+    SetActiveWindow(modal);
+    Sink().Enable(false);
+
+    CWizard wizard(Env());
+    setup::CWizardCommandHost host(wizard);
+    BoxView view;
+    bool secondAsked = true;
+    bool quits = true;
+    BoxDriver::Run(
+        [&](HWND box, int) {
+            view = Inspect(box);
+            secondAsked = host.ConfirmCancel();
+            Answer(box, Action::kFirst);
+            return true;
+        },
+        [&] { quits = host.ConfirmCancel(); });
+    EXPECT_FALSE(quits);
+    EXPECT_FALSE(secondAsked);
+    EXPECT_TRUE(LogHas("Cancel : the question is already open"));
+    EXPECT_EQ(view.owner, modal.GetHandle());
+    EXPECT_FALSE(Sink().IsEnabled());
+    EXPECT_FALSE(host.IsModalOpen());
+    Sink().Enable(true);
+    modal.Destroy();
 }
 
 }  // namespace

@@ -43,6 +43,11 @@ const char* const kPages =
     "SIZE = 300, 20\r\n"
     "NAME = Ready @WORD@\r\n"
     "BACK_COLOR = 255, 255, 0\r\n"
+    "COLOR = 0, 0, 200\r\n"
+    "FONT = FONT.STATUS\r\n"
+    "[FONT.STATUS]\r\n"
+    "LF_HEIGHT = 20\r\n"
+    "LF_ITALIC = 1\r\n"
     "[CTRL.NEXT]\r\n"
     "CMD_TYPE = CT_OPEN_DLG\r\n"
     "CMD_PARAM1 = NORMAL.COMMON_RECT\r\n"
@@ -101,11 +106,19 @@ TEST_F(PageDlgTest, KeysComeFromTheSectionItsBaseAndTheCommonSection) {
         bool blockCancel;
     } cases[] = {
         // Only BASE_ON: everything from the base except BLOCK_CANCEL.
-        {"NORMAL.ONLY_BASE", "Base caption", {0, 0, 420, 310}, true, CPageConfig::kFullScreen,
+        {"NORMAL.ONLY_BASE",
+         "Base caption",
+         {0, 0, 420, 310},
+         true,
+         CPageConfig::kFullScreen,
          false},
         {"NORMAL.OWN", "Own caption word", {0, 0, 420, 310}, true, CPageConfig::kFree, false},
         // DLG_RECT from DLG_COMMON gives the rectangle but not rectGiven.
-        {"NORMAL.COMMON_RECT", "Common caption", {0, 0, 300, 200}, false, CPageConfig::kCentred,
+        {"NORMAL.COMMON_RECT",
+         "Common caption",
+         {0, 0, 300, 200},
+         false,
+         CPageConfig::kCentred,
          false},
     };
     for (const Case& c : cases) {
@@ -143,14 +156,14 @@ TEST_F(PageDlgTest, APageTakesItsRectangleOrItsBitmapsSize) {
     EXPECT_FALSE(own->IsVisible());
     EXPECT_EQ(own->GetParent(), Sink().GetHandle());
     EXPECT_EQ(own->GetText(), "Own caption word");
-
 }
 
 // Without DLG_RECT anywhere the background bitmap gives the page its size;
 // without both the rectangle stays empty.
 TEST_F(WizardFixture, WithoutARectangleTheBackgroundGivesTheSize) {
-    ASSERT_TRUE(Start("[NORMAL.BITMAP_SIZE]\r\nBACK_BMP = TEST_BACK\r\n"
-                      "[NORMAL.MISSING_BITMAP]\r\nBACK_BMP = NO_SUCH_BITMAP\r\n"));
+    ASSERT_TRUE(
+        Start("[NORMAL.BITMAP_SIZE]\r\nBACK_BMP = TEST_BACK\r\n"
+              "[NORMAL.MISSING_BITMAP]\r\nBACK_BMP = NO_SUCH_BITMAP\r\n"));
     CNormalPage page;
     page.SetConfig("NORMAL.BITMAP_SIZE");
     ASSERT_TRUE(page.CreatePage(Sink()));
@@ -168,6 +181,14 @@ TEST_F(WizardFixture, WithoutARectangleTheBackgroundGivesTheSize) {
     missing.SetConfig("NORMAL.MISSING_BITMAP");
     ASSERT_TRUE(missing.CreatePage(Sink()));
     EXPECT_TRUE(IsRectEmpty(&missing.GetConfig().GetRect()));
+    // The page keeps its template's size (320 x 201 dialog units) rather
+    // than shrinking to nothing.
+    RECT units = {0, 0, 320, 201};
+    missing.MapDialogRect(units);
+    missing.GetClientRect(client);
+    EXPECT_EQ(client.right, units.right);
+    EXPECT_EQ(client.bottom, units.bottom);
+    EXPECT_TRUE(LogHas("[NORMAL.MISSING_BITMAP] has no DLG_RECT and no background bitmap"));
 }
 
 TEST_F(PageDlgTest, TheBackgroundIsPaintedFromTheBitmapResource) {
@@ -210,6 +231,12 @@ TEST_F(PageDlgTest, TheStatusLineShowsScriptsAndReturnsToItsDefault) {
     LOGBRUSH info = {};
     GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof(info), &info);
     EXPECT_EQ(info.lbColor, RGB(255, 255, 0));
+    // Its text colour and font come from COLOR and FONT.
+    EXPECT_EQ(GetTextColor(dc.get()), RGB(0, 0, 200));
+    LOGFONTA font = {};
+    ASSERT_NE(GetObjectA(platform::Window(status).GetFont(), sizeof(font), &font), 0);
+    EXPECT_EQ(abs(font.lfHeight), 20);
+    EXPECT_TRUE(font.lfItalic);
 
     // Without NORMAL_DESC the line stays hidden and status texts change
     // nothing visible.
@@ -246,8 +273,8 @@ TEST_F(PageDlgTest, GoNextPostsTheNextCommandOncePerEntry) {
 TEST_F(PageDlgTest, APageReadsItsSectionAgainOnRefresh) {
     auto page = MakePage("NORMAL.OWN");
     EXPECT_EQ(page->GetConfig().GetCaption(), "Own caption word");
-    const std::string strings = WriteMediaFile("data\\String\\Lang_XX.str",
-                                               "[MESSAGES]\r\nWORD = Wort\r\n");
+    const std::string strings =
+        WriteMediaFile("data\\String\\Lang_XX.str", "[MESSAGES]\r\nWORD = Wort\r\n");
     ASSERT_TRUE(Env().GetConfigFiles().Configure().ReloadMessages(strings));
     EXPECT_TRUE(page->RefreshConfig());
     EXPECT_EQ(page->GetConfig().GetCaption(), "Own caption Wort");

@@ -334,6 +334,21 @@ TEST_F(PageObjectsTest, ClicksAndEnterPostTheCommand) {
     EXPECT_NE(SendMessageA(first, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) &
                   DLGC_WANTMESSAGE,
               0);
+    // A held Enter repeats: one command per press.
+    Sink().ClearPosted();
+    SendMessageA(first, WM_KEYDOWN, VK_RETURN, 0x40000000);
+    PumpPending();
+    EXPECT_TRUE(Sink().posted().empty());
+
+    // A link is reached with Tab and used with Enter or Space.
+    EXPECT_NE(GetWindowLongA(link, GWL_STYLE) & WS_TABSTOP, 0);
+    MSG linkEnter = {link, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    EXPECT_NE(SendMessageA(link, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&linkEnter)) &
+                  DLGC_WANTMESSAGE,
+              0);
+    SendMessageA(link, WM_KEYDOWN, VK_SPACE, 0);
+    PumpPending();
+    EXPECT_EQ(Sink().posted().size(), 1u);
 
     // Without an executor nothing is posted, and nothing breaks.
     Sink().ClearPosted();
@@ -609,9 +624,12 @@ TEST_F(PageObjectsTest, ResultListsShowTheSelectedItemsOnEachEntry) {
 }
 
 TEST_F(PageObjectsTest, TheTextViewerShowsItsFileReadOnly) {
-    ASSERT_TRUE(Open(PageWith({"EDIT.LICENSE"},
+    ASSERT_TRUE(Open(PageWith({"EDIT.LICENSE", "EDIT.HUGE"},
                               "[EDIT.LICENSE]\r\nSIZE = 200, 100\r\n"
-                              "TEXT_FILE = $SRC_DIR$\\license.txt\r\n")));
+                              "TEXT_FILE = $SRC_DIR$\\license.txt\r\n"
+                              "[EDIT.HUGE]\r\nSIZE = 200, 100\r\nTEXT_FILE = .\\huge.txt\r\n")));
+    // A file over 4 MB (a viewer pointed at the wrong file) is not shown.
+    WriteMediaFile("huge.txt", std::string(4 * 1024 * 1024 + 1, 'x'));
     std::string big;
     for (int i = 0; i < 4000; ++i) {
         big += "Line " + std::to_string(i) + "\r\n";
@@ -627,6 +645,11 @@ TEST_F(PageObjectsTest, TheTextViewerShowsItsFileReadOnly) {
     EXPECT_NE(style & ES_READONLY, 0);
     EXPECT_NE(style & ES_MULTILINE, 0);
     EXPECT_NE(style & WS_VSCROLL, 0);
+
+    EXPECT_EQ(Window("EDIT.HUGE"), nullptr);
+    ASSERT_EQ(m_objects.GetWarnings().size(), 1u);
+    EXPECT_NE(m_objects.GetWarnings()[0].find("is larger than 4 MB"), std::string::npos)
+        << m_objects.GetWarnings()[0];
 }
 
 TEST_F(PageObjectsTest, TheAnimationPlaysItsClip) {

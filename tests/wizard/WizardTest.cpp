@@ -401,6 +401,20 @@ TEST_F(WizardWindowTest, PlacesTheFrameByThePagePositionType) {
     EXPECT_TRUE(EqualRect(&full, &common));
 }
 
+// A first page with neither a rectangle nor a background keeps its
+// template's size, and so does the frame around it.
+TEST_F(WizardWindowTest, AFirstPageWithoutASizeKeepsItsTemplateSize) {
+    ASSERT_TRUE(
+        StartWizard("[INSTALL_START_INFO]\r\nDIALOGS = PAGES\r\n"
+                    "CMD_TYPE = CT_OPEN_DLG\r\nCMD_PARAM1 = NORMAL.PLAIN\r\n"
+                    "[PAGES]\r\nNORMAL.PLAIN\r\n[NORMAL.PLAIN]\r\nCAPTION = Plain\r\n"));
+    ASSERT_TRUE(StartPages());
+    RECT units = {0, 0, 320, 201};
+    Wizard().GetCurrentPage()->MapDialogRect(units);
+    EXPECT_EQ(units.right, ClientSize().cx);
+    EXPECT_EQ(units.bottom, ClientSize().cy);
+}
+
 TEST_F(WizardWindowTest, BuildsListedPagesByResolvedNameAndReportsBadLists) {
     const std::string configure = std::string(kThreePages) +
                                   "[BAD_LIST]\r\n"

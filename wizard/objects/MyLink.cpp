@@ -52,7 +52,8 @@ bool CMyLink::CreateObject(const OBJECT_RECORD& record, HWND page, int, std::str
     }
 
     RECT rect = record.Rect(10, 10);
-    if (!Create(kClassName, m_name.c_str(), WS_CHILD, 0, rect, page, kObjectControlId)) {
+    if (!Create(kClassName, m_name.c_str(), WS_CHILD | WS_TABSTOP, 0, rect, page,
+                kObjectControlId)) {
         why = "the link window cannot be created";
         return false;
     }
@@ -207,6 +208,26 @@ bool CMyLink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
             result = 0;
             return true;
         }
+        case WM_GETDLGCODE: {
+            // Enter and Space on the focused link are its click.
+            const MSG* key = reinterpret_cast<const MSG*>(lParam);
+            result = (key != nullptr && key->message == WM_KEYDOWN &&
+                      (key->wParam == VK_RETURN || key->wParam == VK_SPACE))
+                         ? DLGC_WANTMESSAGE
+                         : 0;
+            return true;
+        }
+        case WM_KEYDOWN:
+            if ((wParam == VK_RETURN || wParam == VK_SPACE) && (lParam & 0x40000000) == 0) {
+                setup::PostObjectCommand(m_command);
+                result = 0;
+                return true;
+            }
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            setup::RepaintWithParent(*this);
+            break;
         case WM_CAPTURECHANGED:
             if (m_state == State::kPressed) {
                 SetState(State::kNormal);

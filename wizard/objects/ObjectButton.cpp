@@ -95,7 +95,10 @@ bool CObjectButton::OnButtonMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         }
         case WM_KEYDOWN:
             if (wParam == VK_RETURN) {
-                setup::PostObjectCommand(m_command);
+                // A held key repeats: one command per press.
+                if ((lParam & 0x40000000) == 0) {
+                    setup::PostObjectCommand(m_command);
+                }
                 result = 0;
                 return true;
             }

@@ -19,12 +19,23 @@ bool CTextViewer::ReadTextFile(const std::string& path, std::string& text, DWORD
         error = ::GetLastError();
         return false;
     }
-    std::string bytes;
-    char buffer[16384];
-    DWORD read = 0;
-    while (::ReadFile(file.get(), buffer, sizeof(buffer), &read, nullptr) && read > 0) {
-        bytes.append(buffer, read);
+    LARGE_INTEGER size = {};
+    if (!::GetFileSizeEx(file.get(), &size)) {
+        error = ::GetLastError();
+        return false;
     }
+    if (size.QuadPart > kMaxTextFile) {
+        error = ERROR_FILE_TOO_LARGE;
+        return false;
+    }
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!bytes.empty() &&
+        !::ReadFile(file.get(), &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+        error = ::GetLastError();
+        return false;
+    }
+    bytes.resize(read);
     text.clear();
     text.reserve(bytes.size() + bytes.size() / 32);
     for (size_t i = 0; i < bytes.size(); ++i) {
@@ -46,7 +57,7 @@ bool CTextViewer::CreateObject(const OBJECT_RECORD& record, HWND page, int, std:
     if (record.textFile.empty() || !ReadTextFile(path, text, error)) {
         LogWriteError(error != 0 ? error : ERROR_FILE_NOT_FOUND, "CFile::Open");
         why = "text file " + (record.textFile.empty() ? std::string("(no TEXT_FILE)") : path) +
-              " cannot be opened";
+              (error == ERROR_FILE_TOO_LARGE ? " is larger than 4 MB" : " cannot be opened");
         return false;
     }
     const RECT rect = record.Rect(0, 0);

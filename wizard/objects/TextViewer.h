@@ -24,6 +24,10 @@ public:
     // The file's bytes with every line break made CR LF (what an edit box
     // shows as one); false with the system's error in error when it cannot
     // be read.
+    // Text files larger than this are not shown (a viewer pointed at the
+    // wrong file would hold the page up); ERROR_FILE_TOO_LARGE.
+    static constexpr DWORD kMaxTextFile = 4 * 1024 * 1024;
+
     static bool ReadTextFile(const std::string& path, std::string& text, DWORD& error);
 
 private:
