@@ -29,8 +29,7 @@ public:
     // Reads the object list of the page section (keys looked up in the page
     // section, then in baseSection when not empty) from config, replacing
     // what was read before. No windows are made here.
-    void Build(CConfigFile& config, const std::string& pageSection,
-               const std::string& baseSection);
+    void Build(CConfigFile& config, const std::string& pageSection, const std::string& baseSection);
     // Creates the windows of every object as children of page, kind after
     // kind: bitmaps, animations, language list, text viewers, links, texts,
     // buttons, result lists, then the destination directory.
