@@ -135,13 +135,19 @@ void CMsgBoxDlg::LayOut() {
     metrics.second = SizeOf(button);
     metrics.twoButtons = m_style.buttons != setup::kMsgBoxOk;
 
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    const bool onMonitor =
+        ::GetMonitorInfoA(::MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST), &monitor) != FALSE;
+    if (onMonitor) {
+        metrics.maxHeight = monitor.rcWork.bottom - monitor.rcWork.top;
+    }
     const setup::MsgBoxLayout layout = setup::LayOutMsgBox(metrics);
+    m_textRect.bottom = layout.textBottom;
     RECT resized = {window.left, window.top, window.left + layout.window.cx,
                     window.top + layout.window.cy};
     // Resized where it stands, unless that would push it off its monitor.
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    if (::GetMonitorInfoA(::MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    if (onMonitor) {
         const POINT corner = setup::KeepInsideArea(resized, monitor.rcWork);
         ::OffsetRect(&resized, corner.x - resized.left, corner.y - resized.top);
     }

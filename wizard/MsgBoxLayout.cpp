@@ -56,6 +56,9 @@ MsgBoxLayout LayOutMsgBox(const MsgBoxMetrics& metrics) {
         std::max(kMsgBoxMinWidth, metrics.frame.cx / 2 + metrics.text.right + kMsgBoxButtonGap);
     layout.window.cy = std::max(kMsgBoxMinHeight, metrics.text.bottom + metrics.frame.cy +
                                                       buttonHeight + 2 * kMsgBoxButtonGap);
+    if (metrics.maxHeight >= kMsgBoxMinHeight) {
+        layout.window.cy = std::min(layout.window.cy, metrics.maxHeight);
+    }
 
     const LONG clientWidth = layout.window.cx - metrics.frame.cx;
     const LONG clientHeight = layout.window.cy - metrics.frame.cy;
@@ -65,6 +68,8 @@ MsgBoxLayout LayOutMsgBox(const MsgBoxMetrics& metrics) {
     layout.first = {left, clientHeight - kMsgBoxButtonGap - metrics.first.cy};
     layout.second = {left + metrics.first.cx + kMsgBoxButtonGap,
                      clientHeight - kMsgBoxButtonGap - metrics.second.cy};
+    layout.textBottom =
+        std::min(metrics.text.bottom, clientHeight - buttonHeight - 2 * kMsgBoxButtonGap);
     return layout;
 }
 

@@ -49,18 +49,23 @@ struct MsgBoxMetrics {
     SIZE first = {};  // button sizes
     SIZE second = {};
     bool twoButtons = true;
+    // The tallest the window may be (the screen's work area); 0 for no limit.
+    LONG maxHeight = 0;
 };
 
 struct MsgBoxLayout {
     SIZE window = {};
     POINT first = {};  // client pixels
     POINT second = {};
+    // The text's area ends here (client pixels), above the buttons.
+    LONG textBottom = 0;
 };
 
 // Window width: half the horizontal frame + the text's right edge + 10, at
 // least 300. Window height: the text's bottom + the vertical frame + the
 // button height + 20, at least 100. The buttons sit 10 pixels above the
 // bottom of the client area, centred alone or as a pair 10 pixels apart.
+// A text too tall for the screen is cut so that the buttons stay on it.
 MsgBoxLayout LayOutMsgBox(const MsgBoxMetrics& metrics);
 
 // The top-left corner that keeps the window inside the area: moved left or

@@ -98,6 +98,25 @@ TEST(MsgBoxLayout, SizeFromTextAndFrameWithMinimums) {
     }
 }
 
+// A text taller than the screen: the box is as tall as the screen, the
+// buttons stay on it and the text's area ends above them.
+TEST(MsgBoxLayout, ATextTallerThanTheScreenIsCutAboveTheButtons) {
+    setup::MsgBoxMetrics metrics;
+    metrics.text = {66, 14, 500, 3000};
+    metrics.frame = {6, 28};
+    metrics.first = {75, 23};
+    metrics.second = {75, 23};
+    metrics.maxHeight = 768;
+    const setup::MsgBoxLayout layout = setup::LayOutMsgBox(metrics);
+    EXPECT_EQ(layout.window.cy, 768);
+    const LONG clientHeight = 768 - 28;
+    EXPECT_EQ(layout.first.y + 23, clientHeight - 10);
+    EXPECT_EQ(layout.textBottom, clientHeight - 23 - 20);
+    // A text that fits keeps its whole area.
+    metrics.text.bottom = 200;
+    EXPECT_EQ(setup::LayOutMsgBox(metrics).textBottom, 200);
+}
+
 TEST(MsgBoxLayout, ButtonsOfDifferentSizesStayCentredOnTheBottomLine) {
     setup::MsgBoxMetrics metrics;
     metrics.text = {66, 14, 500, 60};
