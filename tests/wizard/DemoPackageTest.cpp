@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -28,6 +29,8 @@
 #include "tests/support/TempDir.h"
 #include "wizard/PageBitmap.h"
 #include "wizard/PageKinds.h"
+#include "wizard/Wizard.h"
+#include "wizard/WizardMessages.h"
 
 #ifndef DEMO_PACKAGE_FROM_TESTS
 #error "DEMO_PACKAGE_FROM_TESTS must name package/ relative to the test program"
@@ -576,6 +579,83 @@ TEST_F(DemoPackageTest, StartSectionOpensTheFirstOfItsPages) {
         EXPECT_TRUE(Configure().GetPoint(bar.c_str(), "POSITION", position)) << window;
         EXPECT_TRUE(Configure().GetSize(bar.c_str(), "SIZE", size)) << window;
     }
+}
+
+// The wizard on the demo package, used as a person would: the start opens
+// the welcome page, each page's Next button leads to the next page and Back
+// returns, and choosing German in the language list rebuilds the pages in
+// German.
+TEST_F(DemoPackageTest, TheWizardWalksThroughThePagesByTheirButtons) {
+    CWizard wizard(m_env);
+    ASSERT_EQ(wizard.Create(m_env.GetProgramInfo().programName), CWizard::kCreated);
+    ASSERT_TRUE(wizard.Init(Resolve("INSTALL_START_INFO"), nullptr));
+    const auto pump = [](const std::function<bool()>& done) {
+        const DWORD start = ::GetTickCount();
+        while (!done() && ::GetTickCount() - start < 5000) {
+            MSG message;
+            while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                ::DispatchMessageA(&message);
+            }
+            ::Sleep(5);
+        }
+        return done();
+    };
+    const auto current = [&wizard]() {
+        const CPageDlg* page = wizard.GetCurrentPage();
+        return page != nullptr ? page->GetConfig().GetSectionName() : std::string();
+    };
+    const auto click = [&](const std::string& button, const std::string& expected) {
+        const HWND window =
+            wizard.GetCurrentPage()->GetConfig().GetObjects().GetObjectWindow(button);
+        EXPECT_NE(window, nullptr) << button;
+        ::SendMessageA(window, BM_CLICK, 0, 0);
+        return pump([&] { return current() == expected; });
+    };
+    const auto title = [&](const std::string& object) {
+        return platform::Window(
+                   wizard.GetCurrentPage()->GetConfig().GetObjects().GetObjectWindow(object))
+            .GetText();
+    };
+
+    wizard.PostMessage(WM_WIZARD_START, 1, 0);
+    ASSERT_TRUE(pump([&] { return current() == "NORMAL.WELCOME"; })) << LogText();
+    EXPECT_EQ(title("STATIC.WELCOME_TITLE"), "Welcome");
+    EXPECT_TRUE(click("BUTTON.WELCOME_NEXT", "NORMAL.LANGUAGE"));
+    EXPECT_TRUE(click("BUTTON.LANGUAGE_NEXT", "NORMAL.README"));
+    EXPECT_TRUE(click("BUTTON.README_NEXT", "NORMAL.PRINTER"));
+    EXPECT_TRUE(click("BUTTON.PRINTER_NEXT", "NORMAL.READY"));
+    EXPECT_TRUE(click("BUTTON.READY_BACK", "NORMAL.PRINTER"));
+    EXPECT_TRUE(click("BUTTON.PRINTER_NEXT", "NORMAL.READY"));
+    EXPECT_TRUE(click("BUTTON.READY_NEXT", "NORMAL.DONE"));
+    // The last page keeps the close box away.
+    EXPECT_TRUE(wizard.IsCloseBlocked());
+    EXPECT_EQ(wizard.GetStyle() & WS_SYSMENU, 0);
+
+    // Opened by name, the language page gives the close box back.
+    wizard.SendMessage(WM_WIZARD_OPEN_PAGE, 0, reinterpret_cast<LPARAM>("NORMAL.LANGUAGE - again"));
+    EXPECT_EQ(current(), "NORMAL.LANGUAGE");
+    EXPECT_FALSE(wizard.IsCloseBlocked());
+    EXPECT_NE(wizard.GetStyle() & WS_SYSMENU, 0);
+    EXPECT_EQ(title("STATIC.LANGUAGE_TITLE"), "Choose your language");
+
+    // German from the list: every page is built again in German and the
+    // language page is shown again.
+    const HWND list =
+        wizard.GetCurrentPage()->GetConfig().GetObjects().GetObjectWindow("LANG.SELECT");
+    ASSERT_NE(list, nullptr);
+    const int german = static_cast<int>(::SendMessageA(
+        list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("Deutsch")));
+    ASSERT_GE(german, 0);
+    ::SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(german), 0);
+    ::SendMessageA(::GetParent(list), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
+    ASSERT_TRUE(pump([&] {
+        return current() == "NORMAL.LANGUAGE" &&
+               title("STATIC.LANGUAGE_TITLE") == "Sprache ausw\xE4hlen";
+    })) << title("STATIC.LANGUAGE_TITLE");
+    EXPECT_EQ(m_env.GetLanguage().currentId, 7);
+    EXPECT_TRUE(click("BUTTON.LANGUAGE_BACK", "NORMAL.WELCOME"));
+    EXPECT_EQ(title("STATIC.WELCOME_TITLE"), "Willkommen");
 }
 
 TEST_F(DemoPackageTest, EveryLanguageHasItsTextsAndLayout) {
