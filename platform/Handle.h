@@ -62,12 +62,23 @@ struct CloseFind {
 struct DeleteGdiObject {
     void operator()(HGDIOBJ h) const { ::DeleteObject(h); }
 };
+// A window may already be gone with its parent: destroyed only while alive.
+struct DestroyLiveWindow {
+    void operator()(HWND h) const {
+        if (::IsWindow(h)) {
+            ::DestroyWindow(h);
+        }
+    }
+};
 
 // Handles whose invalid value is NULL (events, mutexes, threads, processes).
 using UniqueHandleNull = UniqueHandle<HANDLE, CloseKernelHandle, nullptr>;
 using UniqueKey = UniqueHandle<HKEY, CloseRegKey, nullptr>;
 using UniqueModule = UniqueHandle<HMODULE, FreeModule, nullptr>;
 using UniqueGdiObject = UniqueHandle<HGDIOBJ, DeleteGdiObject, nullptr>;
+// A window we created and destroy when we are done with it (a child control
+// an object owns, for instance).
+using UniqueWindow = UniqueHandle<HWND, DestroyLiveWindow, nullptr>;
 
 // Handles whose invalid value is INVALID_HANDLE_VALUE (files, find handles).
 // INVALID_HANDLE_VALUE is not a constant expression, so these carry their

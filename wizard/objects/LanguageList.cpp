@@ -18,13 +18,6 @@ constexpr const char* kSelectError =
 
 }  // namespace
 
-CLanguageList::~CLanguageList() {
-    m_tip.Destroy();
-    m_pageHook.Detach();
-    HWND combo = m_combo.Detach();
-    setup::DestroyChildWindow(combo);
-}
-
 bool CLanguageList::CreateObject(const OBJECT_RECORD& record, HWND page, int, std::string& why) {
     const RECT rect = record.Rect(10, 10);
     if (!m_combo.Create(page, kObjectControlId, rect,
@@ -32,6 +25,7 @@ bool CLanguageList::CreateObject(const OBJECT_RECORD& record, HWND page, int, st
         why = "the language list cannot be created";
         return false;
     }
+    m_owned.reset(m_combo.GetHandle());
     if (record.fontGiven) {
         m_font = setup::MakeObjectFont(page, record.font);
     }

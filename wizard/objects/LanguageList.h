@@ -26,7 +26,6 @@ public:
     static constexpr int kMaxVisibleEntries = 10;
 
     CLanguageList() = default;
-    ~CLanguageList();
     CLanguageList(const CLanguageList&) = delete;
     CLanguageList& operator=(const CLanguageList&) = delete;
 
@@ -42,6 +41,8 @@ private:
     bool OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Commit();
 
+    // Destroyed last: the page hook and the tooltip let go of the list first.
+    platform::UniqueWindow m_owned;
     platform::ComboBox m_combo;
     std::vector<std::string> m_ids;
     int m_committed = -1;

@@ -6,11 +6,10 @@
 #include "wizard/WizardMessages.h"
 
 CObjectAnimation::~CObjectAnimation() {
-    HWND animation = m_animation.Detach();
-    if (animation != nullptr && ::IsWindow(animation)) {
-        platform::Animation(animation).Stop();
+    // The clip stops before its control goes.
+    if (::IsWindow(m_owned.get())) {
+        m_animation.Stop();
     }
-    setup::DestroyChildWindow(animation);
 }
 
 bool CObjectAnimation::CreateObject(const OBJECT_RECORD& record, HWND page, int, std::string& why) {
@@ -28,9 +27,10 @@ bool CObjectAnimation::CreateObject(const OBJECT_RECORD& record, HWND page, int,
         why = "the animation control cannot be created";
         return false;
     }
+    m_owned.reset(m_animation.GetHandle());
     if (!m_animation.Open(path)) {
-        HWND animation = m_animation.Detach();
-        setup::DestroyChildWindow(animation);
+        m_owned.reset();
+        m_animation.Detach();
         why = "AVI file " + path + " cannot be played";
         return false;
     }

@@ -9,6 +9,7 @@
 
 #include "ObjectRecord.h"
 #include "platform/Animation.h"
+#include "platform/Handle.h"
 
 class CObjectAnimation {
 public:
@@ -21,5 +22,6 @@ public:
     HWND GetHandle() const { return m_animation.GetHandle(); }
 
 private:
+    platform::UniqueWindow m_owned;
     platform::Animation m_animation;
 };

@@ -3,13 +3,6 @@
 #include "ObjectFont.h"
 #include "ObjectWindow.h"
 
-CObjectButton::~CObjectButton() {
-    m_tip.Destroy();
-    m_subclass.Detach();
-    HWND button = m_button.Detach();
-    setup::DestroyChildWindow(button);
-}
-
 bool CObjectButton::CreateObject(const OBJECT_RECORD& record, HWND page, int index,
                                  std::string& why) {
     m_command = record.command;
@@ -18,6 +11,7 @@ bool CObjectButton::CreateObject(const OBJECT_RECORD& record, HWND page, int ind
         why = "the button cannot be created";
         return false;
     }
+    m_owned.reset(m_button.GetHandle());
     if (record.fontGiven) {
         m_font = setup::MakeObjectFont(page, record.font);
     }

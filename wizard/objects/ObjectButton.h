@@ -17,7 +17,6 @@
 class CObjectButton {
 public:
     CObjectButton() = default;
-    ~CObjectButton();
     CObjectButton(const CObjectButton&) = delete;
     CObjectButton& operator=(const CObjectButton&) = delete;
 
@@ -29,6 +28,8 @@ public:
 private:
     bool OnButtonMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+    // Destroyed last: the subclass and the tooltip let go of the button first.
+    platform::UniqueWindow m_owned;
     platform::Button m_button;
     COMMAND_RECORD m_command;
     bool m_pressed = false;

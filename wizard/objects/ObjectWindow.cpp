@@ -19,13 +19,6 @@ void ApplyEnableAndShow(HWND window, const OBJECT_RECORD& record) {
     ::ShowWindow(window, record.show ? SW_SHOWNA : SW_HIDE);
 }
 
-void DestroyChildWindow(HWND& window) {
-    if (window != nullptr && ::IsWindow(window)) {
-        ::DestroyWindow(window);
-    }
-    window = nullptr;
-}
-
 void RepaintWithParent(HWND window) {
     const HWND parent = ::GetParent(window);
     RECT rect;

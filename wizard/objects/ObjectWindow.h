@@ -20,8 +20,6 @@ namespace setup {
 bool PostObjectCommand(const COMMAND_RECORD& command);
 // Applies "ENABLE" and "SHOW" of the record to a created window.
 void ApplyEnableAndShow(HWND window, const OBJECT_RECORD& record);
-// Destroys a child window that still exists and forgets it.
-void DestroyChildWindow(HWND& window);
 // Repaints the part of the parent under window, then the window: for
 // windows that draw on a transparent background.
 void RepaintWithParent(HWND window);

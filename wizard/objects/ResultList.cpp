@@ -7,12 +7,6 @@
 #include "SelectedItems.h"
 #include "wizard/WizardMessages.h"
 
-CResultList::~CResultList() {
-    m_subclass.Detach();
-    HWND list = m_list.Detach();
-    setup::DestroyChildWindow(list);
-}
-
 bool CResultList::CreateObject(const OBJECT_RECORD& record, HWND page, int, std::string& why) {
     const RECT rect = record.Rect(10, 10);
     if (!m_list.Create(
@@ -22,6 +16,7 @@ bool CResultList::CreateObject(const OBJECT_RECORD& record, HWND page, int, std:
         why = "the result list cannot be created";
         return false;
     }
+    m_owned.reset(m_list.GetHandle());
     m_font = setup::MakeNormalGuiFont();
     m_list.SetFont(m_font.get(), false);
     m_subclass.Attach(m_list, [this](UINT message, WPARAM, LPARAM, LRESULT& result) {

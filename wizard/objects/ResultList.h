@@ -18,7 +18,6 @@ public:
     static constexpr int kExtentMargin = 10;
 
     CResultList() = default;
-    ~CResultList();
     CResultList(const CResultList&) = delete;
     CResultList& operator=(const CResultList&) = delete;
 
@@ -28,6 +27,8 @@ public:
     void Refill();
 
 private:
+    // Destroyed last: the subclass lets go of the list first.
+    platform::UniqueWindow m_owned;
     platform::ListBox m_list;
     platform::UniqueFont m_font;
     CWindowSubclass m_subclass;

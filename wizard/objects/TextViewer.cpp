@@ -7,11 +7,6 @@
 #include "platform/Handle.h"
 #include "wizard/WizardMessages.h"
 
-CTextViewer::~CTextViewer() {
-    HWND edit = m_edit.Detach();
-    setup::DestroyChildWindow(edit);
-}
-
 bool CTextViewer::ReadTextFile(const std::string& path, std::string& text, DWORD& error) {
     platform::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -67,6 +62,7 @@ bool CTextViewer::CreateObject(const OBJECT_RECORD& record, HWND page, int, std:
         why = "the text viewer cannot be created";
         return false;
     }
+    m_owned.reset(m_edit.GetHandle());
     m_font = setup::MakeNormalGuiFont();
     m_edit.SetFont(m_font.get(), false);
     m_edit.SetLimit(0);

@@ -14,7 +14,6 @@
 class CTextViewer {
 public:
     CTextViewer() = default;
-    ~CTextViewer();
     CTextViewer(const CTextViewer&) = delete;
     CTextViewer& operator=(const CTextViewer&) = delete;
 
@@ -31,6 +30,7 @@ public:
     static bool ReadTextFile(const std::string& path, std::string& text, DWORD& error);
 
 private:
+    platform::UniqueWindow m_owned;
     platform::Edit m_edit;
     platform::UniqueFont m_font;
 };
