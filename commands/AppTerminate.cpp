@@ -26,6 +26,13 @@ void DeleteRecordKey(const std::string& key) {
 }  // namespace
 
 bool CCmdOperator::Terminate(bool cancel) {
+    // A second end (two cancels queued, a finish button pressed twice)
+    // would settle the records twice.
+    if (m_terminating) {
+        LogWrite("Terminate : the setup is already ending");
+        return true;
+    }
+    m_terminating = true;
     const REGISTRY_KEYS& keys = m_env.GetRegistryKeys();
 
     if (m_items != nullptr) {

@@ -108,6 +108,9 @@ public:
     // Installing key and posts WM_QUIT to the main window. cancel is set
     // when the user cancelled the setup.
     bool Terminate(bool cancel);
+    // Terminate has run: the run is ending, and nothing is to be shown
+    // again.
+    bool IsTerminating() const { return m_terminating; }
 
 private:
     CInstallEnv& m_env;
@@ -124,6 +127,7 @@ private:
     mutable std::mutex m_postedMutex;
 
     int m_sectionDepth = 0;
+    bool m_terminating = false;
     bool m_stopSections = false;
 };
 

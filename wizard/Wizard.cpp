@@ -373,11 +373,12 @@ void CWizard::RebuildInterface() {
         }
     }
     RefreshAllPages(progress.GetHandle());
-    // A wizard whose window is gone is closing: nothing to show again. Before
+    // A wizard whose window is gone, or whose run is ending, is closing:
+    // nothing to show again. Before
     // the first page (a language change in the start commands) the start
     // message shows the right page; showing the current one here would
     // enter the first page ahead of it.
-    if (IsWindow()) {
+    if (IsWindow() && !m_commands.IsTerminating()) {
         Show(SW_SHOW);
         if (m_pageShown) {
             PostMessage(WM_WIZARD_OPEN_PAGE, 0, 0);

@@ -92,7 +92,12 @@ TEST_F(AppTerminateTest, NothingInstalledRemovesTheRunsTraces) {
 TEST_F(AppTerminateTest, InstalledItemsKeepTheirRecords) {
     Commands().SetItems(&m_items);
     m_items.installed = true;
+    EXPECT_FALSE(Commands().IsTerminating());
     EXPECT_TRUE(Commands().IssueCommand("CT_APP_TERMINATE"));
+    EXPECT_TRUE(Commands().IsTerminating());
+    // A second end (a finish button pressed twice) settles nothing again.
+    EXPECT_TRUE(Commands().IssueCommand("CT_APP_TERMINATE"));
+    EXPECT_TRUE(LogHas("Terminate : the setup is already ending"));
     EXPECT_EQ(m_items.calls, (std::vector<std::string>{"move history", "installed?"}));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kInstalling));
     std::string dest;
@@ -112,9 +117,15 @@ TEST_F(AppTerminateTest, WithoutTheItemSetTheInstalledKeyIsKept) {
 }
 
 TEST_F(AppTerminateTest, CancelRemovesRecordedPortsOnlyWithNetwork) {
-    Commands().SetHost(&m_wizard);
-    Commands().SetItems(&m_items);
-    Commands().SetNetwork(&m_network);
+    // A run ends once: each case is a run of its own executor.
+    const auto newRun = [this](setup::CNetworkHost* network) {
+        m_commands = std::make_unique<CCmdOperator>(m_env);
+        Commands().SetMainWindow(m_window.get());
+        Commands().SetHost(&m_wizard);
+        Commands().SetItems(&m_items);
+        Commands().SetNetwork(network);
+    };
+    newRun(&m_network);
 
     // The user says no: nothing ends.
     m_wizard.confirm = false;
@@ -133,13 +144,14 @@ TEST_F(AppTerminateTest, CancelRemovesRecordedPortsOnlyWithNetwork) {
         Env().GetOptions().network = c.network;
         m_items.installed = c.installed;
         m_network.calls.clear();
+        newRun(&m_network);
         EXPECT_TRUE(Commands().IssueCommand("CT_DLG_CANCEL"));
         EXPECT_EQ(m_network.calls.size(), c.removals) << c.network << c.installed;
         EXPECT_TRUE(TakeQuit());
     }
 
     // Without the network search the ports stay, with a log line.
-    Commands().SetNetwork(nullptr);
+    newRun(nullptr);
     EXPECT_TRUE(Commands().IssueCommand("CT_DLG_CANCEL"));
     EXPECT_TRUE(LogHas("no network printer search registered"));
 }
