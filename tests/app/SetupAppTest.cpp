@@ -13,6 +13,7 @@
 
 #include "environment/ShowMessage.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -56,17 +57,19 @@ protected:
                         const std::string& setting = std::string()) {
         const fs::path media = m_dir.path() / "media";
         fs::create_directories(media / "data" / "String");
-        Write(media / "setup.dat",
-              "[PROGRAM_INFO]\r\nMFG = SetupAppTestMfg\r\nMDL = M\r\nVIDPID = V\r\n"
-              "PROGRAM_NAME = App Test\r\nDESTINATION_DIR = $SRC_DIR$\\dest\r\n"
-              "[OS_DEFINE]\r\n0X00020601.64 = WIN7_64\r\n0X00020600.64 = VISTA_64\r\n"
-              "0X00020A00.64 = WIN10_64\r\n0X00020602.64 = WIN8_64\r\n" +
-                  extra);
-        Write(media / "data" / "psinst.psi", "[WIZARD]\r\n");
-        Write(media / "data" / "psinst.cmd", "[START]\r\nCT_APP_TERMINATE\r\n");
-        Write(media / "data" / "String" / "Lang_EN.str", "[MESSAGES]\r\n");
+        testing_support::WriteTextFile(
+            media / "setup.dat",
+            "[PROGRAM_INFO]\r\nMFG = SetupAppTestMfg\r\nMDL = M\r\nVIDPID = V\r\n"
+            "PROGRAM_NAME = App Test\r\nDESTINATION_DIR = $SRC_DIR$\\dest\r\n"
+            "[OS_DEFINE]\r\n0X00020601.64 = WIN7_64\r\n0X00020600.64 = VISTA_64\r\n"
+            "0X00020A00.64 = WIN10_64\r\n0X00020602.64 = WIN8_64\r\n" +
+                extra);
+        testing_support::WriteTextFile(media / "data" / "psinst.psi", "[WIZARD]\r\n");
+        testing_support::WriteTextFile(media / "data" / "psinst.cmd",
+                                       "[START]\r\nCT_APP_TERMINATE\r\n");
+        testing_support::WriteTextFile(media / "data" / "String" / "Lang_EN.str", "[MESSAGES]\r\n");
         if (!setting.empty()) {
-            Write(media / "Config.ini", setting);
+            testing_support::WriteTextFile(media / "Config.ini", setting);
         }
         return (media / "setup.exe").string();
     }
@@ -78,16 +81,8 @@ protected:
         return std::make_unique<CSetupApp>(paths);
     }
 
-    static void Write(const fs::path& path, const std::string& text) {
-        std::ofstream out(path, std::ios::binary);
-        out << text;
-    }
-
     static std::string ReadAll(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return testing_support::ReadTextFile(path);
     }
 
     static bool HasLine(CSetupApp& app, const std::string& text) {

@@ -6,26 +6,14 @@
 #include <sstream>
 
 #include "platform/Handle.h"
+#include "tests/support/TestFiles.h"
 
 namespace commands_test {
 namespace {
 
 namespace fs = std::filesystem;
 
-void Write(const fs::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
 // Every Windows version Wine may report gets a define string.
-std::string OSDefines() {
-    std::string text;
-    for (const char* version : {"0501", "0502", "0600", "0601", "0602", "0603", "0A00"}) {
-        text += std::string("0X0002") + version + " = OS" + version + "\r\n";
-        text += std::string("0X0002") + version + ".64 = OS" + version + "_64\r\n";
-    }
-    return text;
-}
 
 bool QueryValue(HKEY root, const std::string& key, const char* name, DWORD type,
                 std::string& data) {
@@ -69,24 +57,23 @@ bool CommandFixture::Start(const std::string& configure, const std::string& comm
                            const std::string& dataExtra) {
     const fs::path media = m_dir.path() / "media";
     fs::create_directories(media / "data" / "String");
-    Write(media / "setup.dat", std::string("[PROGRAM_INFO]\r\nMFG = ") + kMfg +
-                                   "\r\nMDL = Model 1\r\nVIDPID = VID_0001&PID_0002\r\n"
-                                   "PROGRAM_NAME = " +
-                                   kProgram +
-                                   "\r\nDESTINATION_DIR = $SRC_DIR$\\dest\r\n"
-                                   "[VERSION]\r\nVERSION = 2.5\r\n[OS_DEFINE]\r\n" +
-                                   OSDefines() + dataExtra);
-    Write(media / "data" / "psinst.psi", configure);
-    Write(media / "data" / "psinst.cmd", command);
-    Write(media / "data" / "String" / "Lang_EN.str", "[MESSAGES]\r\nHI = Hello\r\n");
+    testing_support::WriteTextFile(media / "setup.dat",
+                                   std::string("[PROGRAM_INFO]\r\nMFG = ") + kMfg +
+                                       "\r\nMDL = Model 1\r\nVIDPID = VID_0001&PID_0002\r\n"
+                                       "PROGRAM_NAME = " +
+                                       kProgram +
+                                       "\r\nDESTINATION_DIR = $SRC_DIR$\\dest\r\n"
+                                       "[VERSION]\r\nVERSION = 2.5\r\n[OS_DEFINE]\r\n" +
+                                       testing_support::OSDefineLines() + dataExtra);
+    testing_support::WriteTextFile(media / "data" / "psinst.psi", configure);
+    testing_support::WriteTextFile(media / "data" / "psinst.cmd", command);
+    testing_support::WriteTextFile(media / "data" / "String" / "Lang_EN.str",
+                                   "[MESSAGES]\r\nHI = Hello\r\n");
     return m_env.Init((media / "setup.exe").string());
 }
 
 std::string CommandFixture::LogText() const {
-    std::ifstream in(m_log->GetPath(), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return testing_support::ReadTextFile(m_log->GetPath());
 }
 
 size_t CommandFixture::LogCount(const std::string& text) const {

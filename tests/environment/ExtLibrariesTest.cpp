@@ -20,6 +20,7 @@
 #include "foundation/Log.h"
 #include "tests/environment/ExtWrapperCases.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -38,21 +39,6 @@ fs::path BesideThisProgram(const char* name) {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     return fs::path(path).parent_path() / name;
-}
-
-void WriteFile(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::string OSDefines() {
-    std::string text;
-    for (const char* version : {"0501", "0502", "0600", "0601", "0602", "0603", "0A00"}) {
-        text += std::string("0X0002") + version + " = OS" + version + "\r\n";
-        text += std::string("0X0002") + version + ".64 = OS" + version + "_64\r\n";
-    }
-    return text;
 }
 
 // The control entries of a loaded copy of the stand-in library.
@@ -97,15 +83,18 @@ protected:
     CInstallEnv& Start(const std::string& name, const std::string& fileInfo = std::string(),
                        const std::string& extra = std::string()) {
         const fs::path media = Media(name);
-        WriteFile(media / "setup.dat",
-                  "[PROGRAM_INFO]\r\nMFG = SetupExtMfg\r\nMDL = XR-470\r\nVIDPID = VID_1&PID_2\r\n"
-                  "PROGRAM_NAME = Ext Test\r\nDESTINATION_DIR = $SRC_DIR$\\dest\r\n"
-                  "[INSTALLER_FILE_INFO]\r\n" +
-                      fileInfo + "[OS_DEFINE]\r\n" + OSDefines() + extra);
-        WriteFile(media / "data" / "psinst.psi", "[WIZARD]\r\nA = 1\r\n");
-        WriteFile(media / "data" / "psinst.cmd", "[START]\r\nCMD = CT_APP_TERMINATE\r\n");
-        WriteFile(media / "data" / "String" / "Lang_EN.str", "[MESSAGES]\r\nHI = Hello\r\n");
-        WriteFile(media / "Config.ini", "[INSTALL]\r\nSILENT = 0\r\n");
+        testing_support::WriteTextFile(
+            media / "setup.dat",
+            "[PROGRAM_INFO]\r\nMFG = SetupExtMfg\r\nMDL = XR-470\r\nVIDPID = VID_1&PID_2\r\n"
+            "PROGRAM_NAME = Ext Test\r\nDESTINATION_DIR = $SRC_DIR$\\dest\r\n"
+            "[INSTALLER_FILE_INFO]\r\n" +
+                fileInfo + "[OS_DEFINE]\r\n" + testing_support::OSDefineLines() + extra);
+        testing_support::WriteTextFile(media / "data" / "psinst.psi", "[WIZARD]\r\nA = 1\r\n");
+        testing_support::WriteTextFile(media / "data" / "psinst.cmd",
+                                       "[START]\r\nCMD = CT_APP_TERMINATE\r\n");
+        testing_support::WriteTextFile(media / "data" / "String" / "Lang_EN.str",
+                                       "[MESSAGES]\r\nHI = Hello\r\n");
+        testing_support::WriteTextFile(media / "Config.ini", "[INSTALL]\r\nSILENT = 0\r\n");
         m_envs.push_back(std::make_unique<CInstallEnv>());
         EXPECT_TRUE(m_envs.back()->Init((media / "setup.exe").string()));
         return *m_envs.back();
@@ -124,8 +113,8 @@ protected:
         for (const char* file : kLibraryFiles) {
             Place(media, file);
         }
-        WriteFile(Media(media) / "data" / "ZOZizEzu.exe", "uninstaller");
-        WriteFile(Media(media) / "data" / "Psopen.exe", "opener");
+        testing_support::WriteTextFile(Media(media) / "data" / "ZOZizEzu.exe", "uninstaller");
+        testing_support::WriteTextFile(Media(media) / "data" / "Psopen.exe", "opener");
     }
 
     void SetFault(const std::string& media, const char* kind) const {
@@ -134,12 +123,7 @@ protected:
         }
     }
 
-    std::string LogText() const {
-        std::ifstream in(m_log->GetPath(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string LogText() const { return testing_support::ReadTextFile(m_log->GetPath()); }
 
     // The log written since the last call.
     std::string NewLog() {
@@ -354,8 +338,9 @@ TEST_F(ExtLibrariesTest, ALibraryWithoutSomeEntries) {
 
 TEST_F(ExtLibrariesTest, AFileThatIsNoLibraryIsLoggedAndSkipped) {
     PlaceAll("media");
-    WriteFile(Media("media") / "data" / "Psrun.dll", "This is a text file, not a library.\r\n");
-    WriteFile(Media("media") / "data" / "PSpre.dll", "");
+    testing_support::WriteTextFile(Media("media") / "data" / "Psrun.dll",
+                                   "This is a text file, not a library.\r\n");
+    testing_support::WriteTextFile(Media("media") / "data" / "PSpre.dll", "");
     const CExtLibraries& libraries = Start("media").GetExtLibraries();
     const std::string src = Media("media").string();
     const std::string log = NewLog();

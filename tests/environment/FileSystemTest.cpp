@@ -13,6 +13,7 @@
 #include "foundation/Log.h"
 #include "platform/Handle.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -36,12 +37,7 @@ protected:
 
     static void Touch(const fs::path& file) { std::ofstream(file) << "x"; }
 
-    std::string LogText() const {
-        std::ifstream in(m_log->GetPath(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string LogText() const { return testing_support::ReadTextFile(m_log->GetPath()); }
 
     testing_support::TempDir m_dir;
     fs::path m_base;

@@ -15,6 +15,7 @@
 #include "environment/InstallEnv.h"
 #include "foundation/Log.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -60,16 +61,19 @@ protected:
     bool Start(const Package& package, CInstallEnv& env) {
         const fs::path media = m_dir.path() / ("media" + std::to_string(m_count++));
         fs::create_directories(media / "data" / "String");
-        Write(media / "setup.dat", "[PROGRAM_INFO]\r\n" + package.programInfo +
-                                       "[INSTALLER_FILE_INFO]\r\n" + package.fileInfo +
-                                       package.languages + package.extra +
-                                       "[DATA_TEXT]\r\nTEXT = @HI@\r\n");
-        Write(media / "data" / "psinst.psi", "[WIZARD]\r\nCAPTION = @HI@ ($LANG_ABBR$)\r\n");
-        Write(media / "data" / "german.psi", "[WIZARD]\r\nCAPTION = DE @HI@\r\n[GERMAN]\r\n");
-        Write(media / "data" / "psinst.cmd", "[START]\r\nCMD = @HI@\r\n");
+        testing_support::WriteTextFile(media / "setup.dat",
+                                       "[PROGRAM_INFO]\r\n" + package.programInfo +
+                                           "[INSTALLER_FILE_INFO]\r\n" + package.fileInfo +
+                                           package.languages + package.extra +
+                                           "[DATA_TEXT]\r\nTEXT = @HI@\r\n");
+        testing_support::WriteTextFile(media / "data" / "psinst.psi",
+                                       "[WIZARD]\r\nCAPTION = @HI@ ($LANG_ABBR$)\r\n");
+        testing_support::WriteTextFile(media / "data" / "german.psi",
+                                       "[WIZARD]\r\nCAPTION = DE @HI@\r\n[GERMAN]\r\n");
+        testing_support::WriteTextFile(media / "data" / "psinst.cmd", "[START]\r\nCMD = @HI@\r\n");
         for (const std::string& abbr : package.stringFiles) {
-            Write(media / "data" / "String" / ("Lang_" + abbr + ".str"),
-                  "[MESSAGES]\r\nHI = " + Greeting(abbr) + "\r\n");
+            testing_support::WriteTextFile(media / "data" / "String" / ("Lang_" + abbr + ".str"),
+                                           "[MESSAGES]\r\nHI = " + Greeting(abbr) + "\r\n");
         }
         m_media = media.string();
         return env.Init((media / "setup.exe").string());
@@ -77,11 +81,6 @@ protected:
 
     static std::string Greeting(const std::string& abbr) {
         return abbr == "GR" ? "Hallo" : abbr == "EN" ? "Hello" : "Hi " + abbr;
-    }
-
-    static void Write(const fs::path& path, const std::string& text) {
-        std::ofstream out(path, std::ios::binary);
-        out << text;
     }
 
     static void StoreLangCode(DWORD code) {
@@ -115,12 +114,7 @@ protected:
         return file.GetString(section, key, value, true) ? value : "<missing>";
     }
 
-    std::string LogText() const {
-        std::ifstream in(m_log->GetPath(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string LogText() const { return testing_support::ReadTextFile(m_log->GetPath()); }
 
     size_t Count(const std::string& text) const {
         const std::string log = LogText();
@@ -368,7 +362,7 @@ TEST_F(InstallEnvLanguageTest, DemoPackageSpeaksEachLanguage) {
     const size_t mfg = data.find("MFG = Koruna");
     ASSERT_NE(mfg, std::string::npos);
     data.replace(mfg, 12, "MFG = SetupTestKoruna\nDESTINATION_DIR = $SRC_DIR$\\dest");
-    Write(media / "setup.dat", data);
+    testing_support::WriteTextFile(media / "setup.dat", data);
     const char* installed = "Software\\SetupTestKoruna\\Koruna Printer Setup\\Installed";
     const char* installing = "Software\\SetupTestKoruna\\Koruna Printer Setup\\Installing";
 

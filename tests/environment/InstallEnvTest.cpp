@@ -14,6 +14,7 @@
 #include "environment/Ports.h"
 #include "foundation/Log.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -56,41 +57,26 @@ protected:
     // sequence of env on it.
     static bool Start(const Package& package, CInstallEnv& env, const fs::path& media) {
         fs::create_directories(media / "data" / "String");
-        Write(media / "setup.dat", "[PROGRAM_INFO]\r\n" + package.programInfo +
-                                       "[INSTALLER_FILE_INFO]\r\n" + package.fileInfo +
-                                       "[OS_DEFINE]\r\n" + OSDefines() + package.extra);
+        testing_support::WriteTextFile(media / "setup.dat",
+                                       "[PROGRAM_INFO]\r\n" + package.programInfo +
+                                           "[INSTALLER_FILE_INFO]\r\n" + package.fileInfo +
+                                           "[OS_DEFINE]\r\n" + testing_support::OSDefineLines() +
+                                           package.extra);
         if (package.configure) {
-            Write(media / "data" / "psinst.psi", "[WIZARD]\r\nA = 1\r\n");
+            testing_support::WriteTextFile(media / "data" / "psinst.psi", "[WIZARD]\r\nA = 1\r\n");
         }
         if (package.command) {
-            Write(media / "data" / "psinst.cmd", "[START]\r\nCMD = CT_APP_TERMINATE\r\n");
+            testing_support::WriteTextFile(media / "data" / "psinst.cmd",
+                                           "[START]\r\nCMD = CT_APP_TERMINATE\r\n");
         }
         if (package.strings) {
-            Write(media / "data" / "String" / "Lang_EN.str", "[MESSAGES]\r\nHI = Hello\r\n");
+            testing_support::WriteTextFile(media / "data" / "String" / "Lang_EN.str",
+                                           "[MESSAGES]\r\nHI = Hello\r\n");
         }
         return env.Init((media / "setup.exe").string());
     }
 
-    static std::string OSDefines() {
-        std::string text;
-        for (const char* version : {"0501", "0502", "0600", "0601", "0602", "0603", "0A00"}) {
-            text += std::string("0X0002") + version + " = OS" + version + "\r\n";
-            text += std::string("0X0002") + version + ".64 = OS" + version + "_64\r\n";
-        }
-        return text;
-    }
-
-    static void Write(const fs::path& path, const std::string& text) {
-        std::ofstream out(path, std::ios::binary);
-        out << text;
-    }
-
-    std::string LogText() const {
-        std::ifstream in(m_log->GetPath(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string LogText() const { return testing_support::ReadTextFile(m_log->GetPath()); }
 
     testing_support::TempDir m_dir;
     std::string m_cwd;
@@ -212,8 +198,10 @@ TEST_F(InstallEnvTest, NamedFilesVersionFallbackAndStoredDestination) {
         "CONFIGURE_FILE.EN = $SRC_DIR$\\data\\english.psi\r\n"
         "CONFIGURE_FILE = .\\data\\psinst.psi\r\n";
     fs::create_directories(m_dir.path() / "media" / "data");
-    Write(m_dir.path() / "media" / "data" / "english.psi", "[ENGLISH]\r\n");
-    Write(m_dir.path() / "media" / "Autorun.inf", "[INFOMATION]\r\nVERSION = 9.1\r\n");
+    testing_support::WriteTextFile(m_dir.path() / "media" / "data" / "english.psi",
+                                   "[ENGLISH]\r\n");
+    testing_support::WriteTextFile(m_dir.path() / "media" / "Autorun.inf",
+                                   "[INFOMATION]\r\nVERSION = 9.1\r\n");
     const std::string stored = (m_dir.path() / "stored").string();
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\SetupTestMfg\\Env Test\\Installed", 0,
@@ -261,7 +249,7 @@ TEST_F(InstallEnvTest, DefaultPort) {
 }
 
 TEST_F(InstallEnvTest, DestinationThatCannotBeCreatedIsLogged) {
-    Write(m_dir.path() / "afile", "x");
+    testing_support::WriteTextFile(m_dir.path() / "afile", "x");
     Package package;
     // The first DESTINATION_DIR line wins; put the bad one first.
     package.programInfo = "DESTINATION_DIR = " + (m_dir.path() / "afile" / "sub").string() +

@@ -16,6 +16,7 @@
 #include "foundation/Profile.h"
 #include "platform/Handle.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -23,10 +24,7 @@ using platform::UniqueHandleNull;
 using platform::UniqueKey;
 
 std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return testing_support::ReadTextFile(path);
 }
 
 // The log's text lines, without their "[HH.MM.SS]  " stamps.

@@ -17,6 +17,7 @@
 #include "environment/ShowMessage.h"
 #include "foundation/Log.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -29,12 +30,6 @@ struct Shown {
     HWND owner = nullptr;
 };
 
-void WriteFile(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
 // Every OS define string the test package names, so that a list of them
 // all refuses whatever system Wine emulates.
 std::string AllDefines(const char* separator) {
@@ -44,15 +39,6 @@ std::string AllDefines(const char* separator) {
                  version + "_64";
     }
     return names;
-}
-
-std::string OSDefines() {
-    std::string text;
-    for (const char* version : {"0501", "0502", "0600", "0601", "0602", "0603", "0A00"}) {
-        text += std::string("0X0002") + version + " = OS" + version + "\r\n";
-        text += std::string("0X0002") + version + ".64 = OS" + version + "_64\r\n";
-    }
-    return text;
 }
 
 class RequirementsTest : public ::testing::Test {
@@ -85,15 +71,18 @@ protected:
     // starts an environment on it and reads the requirements.
     void Start(const std::string& model, const std::string& extra, bool withLibrary = true) {
         const fs::path media = m_dir.path() / ("media" + std::to_string(m_packages++));
-        WriteFile(media / "setup.dat",
-                  "[PROGRAM_INFO]\r\nMFG = SetupReqMfg\r\nMDL = " + model +
-                      "\r\nVIDPID = VID_1&PID_2\r\nPROGRAM_NAME = Req Test\r\n"
-                      "DESTINATION_DIR = $SRC_DIR$\\dest\r\n[INSTALLER_FILE_INFO]\r\n"
-                      "[OS_DEFINE]\r\n" +
-                      OSDefines() + extra);
-        WriteFile(media / "data" / "psinst.psi", "[WIZARD]\r\nA = 1\r\n");
-        WriteFile(media / "data" / "psinst.cmd", "[START]\r\nCMD = CT_APP_TERMINATE\r\n");
-        WriteFile(media / "data" / "String" / "Lang_EN.str", "[MESSAGES]\r\nHI = Hello\r\n");
+        testing_support::WriteTextFile(
+            media / "setup.dat",
+            "[PROGRAM_INFO]\r\nMFG = SetupReqMfg\r\nMDL = " + model +
+                "\r\nVIDPID = VID_1&PID_2\r\nPROGRAM_NAME = Req Test\r\n"
+                "DESTINATION_DIR = $SRC_DIR$\\dest\r\n[INSTALLER_FILE_INFO]\r\n"
+                "[OS_DEFINE]\r\n" +
+                testing_support::OSDefineLines() + extra);
+        testing_support::WriteTextFile(media / "data" / "psinst.psi", "[WIZARD]\r\nA = 1\r\n");
+        testing_support::WriteTextFile(media / "data" / "psinst.cmd",
+                                       "[START]\r\nCMD = CT_APP_TERMINATE\r\n");
+        testing_support::WriteTextFile(media / "data" / "String" / "Lang_EN.str",
+                                       "[MESSAGES]\r\nHI = Hello\r\n");
         if (withLibrary) {
             char self[MAX_PATH] = {};
             GetModuleFileNameA(nullptr, self, MAX_PATH);
@@ -127,12 +116,7 @@ protected:
             reinterpret_cast<void*>(GetProcAddress(module, "FaultyExtensionSetFault")))(kind);
     }
 
-    std::string LogText() const {
-        std::ifstream in(m_log->GetPath(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string LogText() const { return testing_support::ReadTextFile(m_log->GetPath()); }
 
     testing_support::TempDir m_dir;
     std::string m_cwd;

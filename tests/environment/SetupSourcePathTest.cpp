@@ -14,6 +14,7 @@
 #include "foundation/Log.h"
 #include "platform/Handle.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -53,12 +54,7 @@ protected:
         return true;
     }
 
-    std::string LogText() const {
-        std::ifstream in(m_log->GetPath(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string LogText() const { return testing_support::ReadTextFile(m_log->GetPath()); }
 
     testing_support::TempDir m_dir;
     std::unique_ptr<CLog> m_log;

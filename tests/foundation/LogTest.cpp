@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -25,10 +26,7 @@ constexpr size_t kBannerLines = 9;
 const std::regex kLinePattern(R"(\[([01]\d|2[0-3])\.[0-5]\d\.[0-5]\d\]  (.*))");
 
 std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return testing_support::ReadTextFile(path);
 }
 
 // Splits at CR LF; a lone CR or LF stays inside its line.

@@ -9,14 +9,12 @@
 #include "foundation/Profile.h"
 #include "platform/Handle.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
 std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return testing_support::ReadTextFile(path);
 }
 
 TEST(ProfileWrite, TypedValuesRoundTripAfterReload) {

@@ -17,6 +17,7 @@
 #include "foundation/Log.h"
 #include "platform/Handle.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -118,10 +119,7 @@ Tree Snapshot(HKEY root, const std::string& path) {
 }
 
 std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return testing_support::ReadTextFile(path);
 }
 
 class RegistryTest : public ::testing::Test {

@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "tests/support/TestFiles.h"
 
 #include <cstdint>
 #include <fstream>
@@ -39,10 +40,7 @@ LogCapture::~LogCapture() {
 }
 
 std::string LogCapture::Text() const {
-    std::ifstream in(m_log.GetPath(), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return testing_support::ReadTextFile(m_log.GetPath());
 }
 
 bool HostWindow::Open(int width, int height, DWORD style) {

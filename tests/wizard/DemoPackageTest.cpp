@@ -27,6 +27,7 @@
 #include "foundation/NameCompare.h"
 #include "foundation/Profile.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 #include "wizard/PageBitmap.h"
 #include "wizard/PageKinds.h"
 #include "wizard/Wizard.h"
@@ -64,10 +65,7 @@ fs::path FromTests(const char* relative) {
 }
 
 std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return testing_support::ReadTextFile(path);
 }
 
 std::string Trim(const std::string& text, const char* blanks = " \t") {

@@ -5,27 +5,14 @@
 #include <sstream>
 
 #include "commands/CommandMessages.h"
+#include "tests/support/TestFiles.h"
 
 namespace wizard_test {
 namespace {
 
 namespace fs = std::filesystem;
 
-void Write(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
 // Every Windows version Wine may report gets a define string.
-std::string OSDefines() {
-    std::string text;
-    for (const char* version : {"0501", "0502", "0600", "0601", "0602", "0603", "0A00"}) {
-        text += std::string("0X0002") + version + " = OS" + version + "\r\n";
-        text += std::string("0X0002") + version + ".64 = OS" + version + "_64\r\n";
-    }
-    return text;
-}
 
 }  // namespace
 
@@ -86,27 +73,28 @@ std::string WizardFixture::MediaDir() const {
 
 std::string WizardFixture::WriteMediaFile(const std::string& relative, const std::string& bytes) {
     const fs::path path = fs::path(MediaDir()) / relative;
-    Write(path, bytes);
+    testing_support::WriteTextFile(path, bytes);
     return path.string();
 }
 
 bool WizardFixture::Start(const std::string& configure, const std::string& strings,
                           const std::string& dataExtra) {
     const fs::path media = MediaDir();
-    Write(media / "setup.dat", std::string("[PROGRAM_INFO]\r\nMFG = ") + kMfg +
-                                   "\r\nMDL = Model 1\r\nVIDPID = VID_0001&PID_0002\r\n"
-                                   "PROGRAM_NAME = " +
-                                   kProgram +
-                                   "\r\nDESTINATION_DIR = $SRC_DIR$\\dest\r\n"
-                                   "[VERSION]\r\nVERSION = 1.0\r\n[OS_DEFINE]\r\n" +
-                                   OSDefines() + dataExtra);
-    Write(media / "data" / "psinst.psi", configure);
-    Write(media / "data" / "psinst.cmd", "[NOTHING]\r\n");
+    testing_support::WriteTextFile(media / "setup.dat",
+                                   std::string("[PROGRAM_INFO]\r\nMFG = ") + kMfg +
+                                       "\r\nMDL = Model 1\r\nVIDPID = VID_0001&PID_0002\r\n"
+                                       "PROGRAM_NAME = " +
+                                       kProgram +
+                                       "\r\nDESTINATION_DIR = $SRC_DIR$\\dest\r\n"
+                                       "[VERSION]\r\nVERSION = 1.0\r\n[OS_DEFINE]\r\n" +
+                                       testing_support::OSDefineLines() + dataExtra);
+    testing_support::WriteTextFile(media / "data" / "psinst.psi", configure);
+    testing_support::WriteTextFile(media / "data" / "psinst.cmd", "[NOTHING]\r\n");
     std::string stringText = strings;
     if (stringText.find("[MESSAGES]") == std::string::npos) {
         stringText = "[MESSAGES]\r\n" + stringText;
     }
-    Write(media / "data" / "String" / "Lang_EN.str", stringText);
+    testing_support::WriteTextFile(media / "data" / "String" / "Lang_EN.str", stringText);
     if (!m_env.Init((media / "setup.exe").string())) {
         return false;
     }
@@ -121,10 +109,7 @@ bool WizardFixture::Start(const std::string& configure, const std::string& strin
 }
 
 std::string WizardFixture::LogText() const {
-    std::ifstream in(m_log->GetPath(), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return testing_support::ReadTextFile(m_log->GetPath());
 }
 
 bool WizardFixture::PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -153,34 +138,6 @@ void WizardFixture::PumpPending() {
     }
 }
 
-std::string MakeBmpFile(int width, int height, COLORREF color) {
-    const int row = (width * 3 + 3) & ~3;
-    const DWORD dataSize = static_cast<DWORD>(row * height);
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file.bfSize = file.bfOffBits + dataSize;
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biSizeImage = dataSize;
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
-    bytes.append(reinterpret_cast<const char*>(&info), sizeof(info));
-    std::string line(static_cast<size_t>(row), '\0');
-    for (int x = 0; x < width; ++x) {
-        line[x * 3] = static_cast<char>(GetBValue(color));
-        line[x * 3 + 1] = static_cast<char>(GetGValue(color));
-        line[x * 3 + 2] = static_cast<char>(GetRValue(color));
-    }
-    for (int y = 0; y < height; ++y) {
-        bytes += line;
-    }
-    return bytes;
-}
-
 bool HasRect(HWND child, int left, int top, int right, int bottom) {
     RECT rect;
     if (!GetWindowRect(child, &rect)) {
@@ -205,17 +162,6 @@ std::vector<HWND> ChildrenOf(HWND parent) {
         children.push_back(child);
     }
     return children;
-}
-
-HWND FindChildByText(HWND parent, const std::string& text) {
-    for (HWND child : ChildrenOf(parent)) {
-        char buffer[1024] = {};
-        GetWindowTextA(child, buffer, sizeof(buffer));
-        if (text == buffer) {
-            return child;
-        }
-    }
-    return nullptr;
 }
 
 std::string ClassOf(HWND window) {

@@ -72,16 +72,12 @@ protected:
     CommandSink m_sink;
 };
 
-// A 24-bit BMP file of the given size in one colour (red, green, blue).
-std::string MakeBmpFile(int width, int height, COLORREF color);
 // True when the window rectangle of child, in its parent's client
 // coordinates, is (left, top, right, bottom).
 bool HasRect(HWND child, int left, int top, int right, int bottom);
 std::string RectOf(HWND child);
 // Direct children of parent, in Z order.
 std::vector<HWND> ChildrenOf(HWND parent);
-// The first direct child whose text is text; null when none.
-HWND FindChildByText(HWND parent, const std::string& text);
 std::string ClassOf(HWND window);
 
 }  // namespace wizard_test

@@ -43,17 +43,9 @@ HFONT CColorText::MeasureFont() const {
 }
 
 bool CColorText::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-        case WM_ERASEBKGND:
-            // Filled in OnPaint when the text has a background of its own.
-            result = 1;
-            return true;
-        case WM_NCHITTEST:
-            result = HTTRANSPARENT;
-            return true;
-        default:
-            return CustomWindow::OnMessage(message, wParam, lParam, result);
-    }
+    // A background of its own is filled in OnPaint.
+    return setup::HandleSeeThroughMessage(message, result) ||
+           CustomWindow::OnMessage(message, wParam, lParam, result);
 }
 
 bool CColorText::OnPaint() {

@@ -41,16 +41,8 @@ void CObjectBitmap::Draw(HDC dc) const {
 }
 
 bool CObjectBitmap::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-        case WM_ERASEBKGND:
-            result = 1;
-            return true;
-        case WM_NCHITTEST:
-            result = HTTRANSPARENT;
-            return true;
-        default:
-            return CustomWindow::OnMessage(message, wParam, lParam, result);
-    }
+    return setup::HandleSeeThroughMessage(message, result) ||
+           CustomWindow::OnMessage(message, wParam, lParam, result);
 }
 
 bool CObjectBitmap::OnPaint() {

@@ -19,6 +19,19 @@ void ApplyEnableAndShow(HWND window, const OBJECT_RECORD& record) {
     ::ShowWindow(window, record.show ? SW_SHOWNA : SW_HIDE);
 }
 
+bool HandleSeeThroughMessage(UINT message, LRESULT& result) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            result = 1;
+            return true;
+        case WM_NCHITTEST:
+            result = HTTRANSPARENT;
+            return true;
+        default:
+            return false;
+    }
+}
+
 void RepaintWithParent(HWND window) {
     const HWND parent = ::GetParent(window);
     RECT rect;

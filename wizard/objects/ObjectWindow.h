@@ -20,6 +20,10 @@ namespace setup {
 bool PostObjectCommand(const COMMAND_RECORD& command);
 // Applies "ENABLE" and "SHOW" of the record to a created window.
 void ApplyEnableAndShow(HWND window, const OBJECT_RECORD& record);
+// For windows the page shows through and the mouse passes through (texts,
+// bitmaps): no background erase, no hit. True when the message was one of
+// those, with its result.
+bool HandleSeeThroughMessage(UINT message, LRESULT& result);
 // Repaints the part of the parent under window, then the window: for
 // windows that draw on a transparent background.
 void RepaintWithParent(HWND window);
